@@ -1,0 +1,45 @@
+#pragma once
+// The runtime's picture object: a decoded image and its size in HIMETRIC
+// (hundredths of a millimetre). Loaded from .bmp, .jpg, .gif (first image) and
+// .cur files; cursors keep their hot spot. Cheap to copy (shared pixels).
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+
+namespace ui {
+
+class Picture {
+public:
+    Picture() = default;
+    explicit Picture(QImage image, QPoint hotSpot = {});
+
+    bool isNull() const { return image_.isNull(); }
+    const QImage& image() const { return image_; }
+    int pixelWidth() const { return image_.width(); }
+    int pixelHeight() const { return image_.height(); }
+    // Size in HIMETRIC, at 96 pixels per inch (2540 HIMETRIC per inch).
+    int32_t Width() const;
+    int32_t Height() const;
+    // A cursor's hot spot (0, 0 for other pictures).
+    QPoint hotSpot() const { return hotSpot_; }
+
+private:
+    QImage image_;
+    QPoint hotSpot_;
+};
+
+// Pixels to HIMETRIC and back, rounded to nearest.
+int32_t PixelsToHimetric(int pixels);
+int HimetricToPixels(int32_t himetric);
+
+// Loads a picture from a disc path ("\" or "/" separated, matched without
+// regard to case). The kind is taken from the file's content. A missing or
+// unreadable file raises FileError naming the path. Decoded pictures are cached
+// by path, size and modification time, so what is shown stays the same.
+Picture LoadPicture(const QString& path);
+
+// The number of times a picture file was read and decoded (the cache missed).
+uint64_t PictureFileReads();
+
+}  // namespace ui

@@ -1,0 +1,69 @@
+#pragma once
+// The platform seam: everything that touches the outside world besides the
+// widgets themselves. The real implementation (QtPlatform) uses Qt's clock,
+// timers, event loop, message boxes and desktop opener and the libmpv media
+// framework; the simulated one (tests/support) runs on virtual time so that
+// whole scenarios run fast and the same every time.
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace ui {
+
+class MediaGraph;
+class Form;
+
+// A timer's platform side: calls its tick function every interval while
+// started, on the user-interface thread.
+class TimerBackend {
+public:
+    virtual ~TimerBackend() = default;
+    virtual void start(int intervalMs) = 0;
+    virtual void stop() = 0;
+};
+
+// Message box styles, as the callers pass them.
+enum MsgBoxStyle : int { vbOKOnly = 0, vbCritical = 16 };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Seconds since midnight.
+    virtual double clockSeconds() = 0;
+    virtual std::unique_ptr<TimerBackend> createTimer(std::function<void()> tick) = 0;
+    // Handles the events that are pending (the simulated platform also moves
+    // virtual time on by one timer tick, so that a wait loop on the clock ends).
+    virtual void pumpEvents() = 0;
+    // Runs a modal form until it is unloaded.
+    virtual void runModal(Form& form) = 0;
+
+    // Shows a modal message box with the OK button; style is vbOKOnly or
+    // vbCritical (the stop icon). Returns when it is closed.
+    virtual void messageBox(const QString& text, int style, const QString& title) = 0;
+    // Shows the report of an unhandled failure.
+    virtual void errorReport(const QString& text) = 0;
+
+    // Hands a target (web address, document, folder) to the desktop's opener,
+    // as one argument, never through a shell command line. Relative targets are
+    // taken against baseFolder. Failures are ignored.
+    virtual void shellOpen(const QString& target, const QString& baseFolder) = 0;
+
+    // Ends the process's event loop with this exit code.
+    virtual void endProcess(int code) = 0;
+
+    // A new, empty media graph.
+    virtual std::unique_ptr<MediaGraph> createGraph() = 0;
+};
+
+// The platform in use. Set once by the entry point (or a test fixture).
+Platform& platform();
+void setPlatform(Platform* p);
+
+// Runtime helpers over the platform.
+// The clock: seconds since midnight, single precision as the runtime keeps it.
+float Clock();
+// Lets pending events run.
+void DoEvents();
+
+}  // namespace ui
