@@ -1,0 +1,124 @@
+#include "ui/DiscFiles.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <unistd.h>
+
+namespace ui {
+
+namespace {
+
+struct Resolved {
+    QString path;
+    bool exists = false;
+    bool caseDiffers = false;
+};
+
+// Finds the entry of folder whose name equals name ignoring case.
+QString findIgnoringCase(const QString& folder, const QString& name) {
+    QDir dir(folder.isEmpty() ? QStringLiteral("/") : folder);
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
+    return {};
+}
+
+Resolved resolve(const QString& discPath) {
+    QString path = discPath;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const bool absolute = path.startsWith(QLatin1Char('/'));
+    const bool trailing = path.endsWith(QLatin1Char('/')) && path.size() > 1;
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+
+    Resolved r;
+    QString current = absolute ? QStringLiteral("/") : QString();
+    bool onDisk = true;  // every component so far exists
+    for (const QString& part : parts) {
+        QString next = part;
+        if (onDisk && part != QLatin1String(".") && part != QLatin1String("..")) {
+            const QString candidate = current + part;
+            if (!QFileInfo::exists(candidate.isEmpty() ? QStringLiteral(".") : candidate)) {
+                const QString found = findIgnoringCase(current.isEmpty() ? QStringLiteral(".") : current, part);
+                if (found.isEmpty()) {
+                    onDisk = false;
+                } else {
+                    next = found;
+                    r.caseDiffers = true;
+                }
+            }
+        }
+        current += next + QLatin1Char('/');
+    }
+    if (!current.isEmpty() && !(trailing || (parts.isEmpty() && absolute))) current.chop(1);
+    r.path = current.isEmpty() ? path : current;
+    r.exists = onDisk && QFileInfo::exists(r.path);
+    return r;
+}
+
+int32_t attributesOf(const QFileInfo& info) {
+    int32_t attributes = info.isDir() ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE;
+    const QByteArray native = QFile::encodeName(info.absoluteFilePath());
+    if (::access(native.constData(), W_OK) != 0) attributes |= FILE_ATTRIBUTE_READONLY;
+    if (info.fileName().startsWith(QLatin1Char('.'))) attributes |= FILE_ATTRIBUTE_HIDDEN;
+    return attributes;
+}
+
+}  // namespace
+
+QString ResolveDiscPath(const QString& path) { return resolve(path).path; }
+
+bool MatchesOnlyIgnoringCase(const QString& path) {
+    const Resolved r = resolve(path);
+    return r.exists && r.caseDiffers;
+}
+
+int32_t GetFileAttributes(const QString& path) {
+    const Resolved r = resolve(path);
+    if (!r.exists) return INVALID_FILE_ATTRIBUTES;
+    return attributesOf(QFileInfo(r.path));
+}
+
+QString FindFirstFile(const QString& path) {
+    QString unified = path;
+    unified.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const int slash = unified.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash >= 0 ? unified.left(slash + 1) : QString();
+    const QString name = slash >= 0 ? unified.mid(slash + 1) : unified;
+    if (name.isEmpty()) return {};
+
+    const QString realFolder = folder.isEmpty() ? QStringLiteral(".") : resolve(folder).path;
+    QDir dir(realFolder);
+    if (!dir.exists()) return {};
+    const bool wildcard = name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+    const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(name),
+                                     QRegularExpression::CaseInsensitiveOption);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        const bool match = wildcard ? pattern.match(entry).hasMatch() : entry.compare(name, Qt::CaseInsensitive) == 0;
+        if (match) return entry;
+    }
+    return {};
+}
+
+bool ReadWholeFile(const QString& path, QByteArray& out) {
+    QFile file(ResolveDiscPath(path));
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    out = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+QString ExecutableFolder() {
+    QString folder = QCoreApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    return folder;
+}
+
+QString DisplayPath(const QString& path) {
+    QString shown = path;
+    shown.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return shown;
+}
+
+}  // namespace ui

@@ -1,0 +1,81 @@
+#include "ui/Picture.h"
+#include "ui/Cursor.h"
+#include "ui/DiscFiles.h"
+#include "ui/Errors.h"
+#include <QBuffer>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <cmath>
+
+namespace ui {
+
+Picture::Picture(QImage image, QPoint hotSpot) : image_(std::move(image)), hotSpot_(hotSpot) {}
+
+int32_t PixelsToHimetric(int pixels) { return static_cast<int32_t>(std::lround(pixels * 2540.0 / 96.0)); }
+int HimetricToPixels(int32_t himetric) { return static_cast<int>(std::lround(himetric * 96.0 / 2540.0)); }
+
+int32_t Picture::Width() const { return PixelsToHimetric(image_.width()); }
+int32_t Picture::Height() const { return PixelsToHimetric(image_.height()); }
+
+namespace {
+
+struct CacheEntry {
+    qint64 size = -1;
+    QDateTime modified;
+    Picture picture;
+};
+
+QHash<QString, CacheEntry>& cache() {
+    static QHash<QString, CacheEntry> entries;
+    return entries;
+}
+
+uint64_t fileReads = 0;
+constexpr int kCacheLimit = 96;
+
+bool looksLikeCursorOrIcon(const QByteArray& bytes) {
+    return bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && (bytes[2] == 1 || bytes[2] == 2) && bytes[3] == 0;
+}
+
+// Decodes a picture file's bytes; the first image of an animated GIF.
+std::optional<Picture> decode(const QByteArray& bytes) {
+    if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull()) return std::nullopt;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    return Picture(std::move(image));
+}
+
+}  // namespace
+
+Picture LoadPicture(const QString& path) {
+    const QString real = ResolveDiscPath(path);
+    const QFileInfo info(real);
+    if (!info.isFile()) throw FileError(QStringLiteral("Picture file not found: %1").arg(DisplayPath(path)));
+
+    auto& entries = cache();
+    auto it = entries.find(real);
+    if (it != entries.end() && it->size == info.size() && it->modified == info.lastModified()) return it->picture;
+
+    QByteArray bytes;
+    ++fileReads;
+    if (!ReadWholeFile(real, bytes)) throw FileError(QStringLiteral("Picture file cannot be read: %1").arg(DisplayPath(path)));
+    std::optional<Picture> picture = decode(bytes);
+    if (!picture) throw FileError(QStringLiteral("Picture file cannot be decoded: %1").arg(DisplayPath(path)));
+
+    if (entries.size() >= kCacheLimit) entries.clear();
+    entries.insert(real, CacheEntry{info.size(), info.lastModified(), *picture});
+    return *picture;
+}
+
+uint64_t PictureFileReads() { return fileReads; }
+
+}  // namespace ui

@@ -1,0 +1,113 @@
+#include "ui/QtPlatform.h"
+#include "ui/DiscFiles.h"
+#include "ui/Errors.h"
+#include "ui/Form.h"
+#include "ui/MediaGraph.h"
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ui {
+
+namespace {
+
+class QtTimerBackend : public TimerBackend {
+public:
+    explicit QtTimerBackend(std::function<void()> tick) {
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, std::move(tick));
+    }
+    void start(int intervalMs) override {
+        if (!timer_.isActive() || timer_.interval() != intervalMs) timer_.start(intervalMs);
+    }
+    void stop() override { timer_.stop(); }
+
+private:
+    QTimer timer_;
+};
+
+// Without a screen nobody can answer a dialog: a headless run writes it out.
+bool headless() {
+    const QString name = QGuiApplication::platformName();
+    return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(GraphFactory graphs) : graphs_(std::move(graphs)) {}
+
+double QtPlatform::clockSeconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+std::unique_ptr<TimerBackend> QtPlatform::createTimer(std::function<void()> tick) {
+    return std::make_unique<QtTimerBackend>(std::move(tick));
+}
+
+void QtPlatform::pumpEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QThread::usleep(500);  // a wait loop around this must not spin a core
+}
+
+void QtPlatform::runModal(Form& form) {
+    QPointer<Form> guard(&form);
+    while (guard && guard->isLoaded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtPlatform::messageBox(const QString& text, int style, const QString& title) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    if (headless()) return;
+    QMessageBox box(style == vbCritical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
+void QtPlatform::errorReport(const QString& text) {
+    std::fprintf(stderr, "autorun: error: %s\n", qPrintable(text));
+    std::fflush(stderr);
+    if (headless()) return;
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                    QStringLiteral("The player has to stop:\n\n%1").arg(text), QMessageBox::Ok);
+    box.exec();
+}
+
+void QtPlatform::shellOpen(const QString& target, const QString& baseFolder) {
+    const QUrl asUrl(target, QUrl::StrictMode);
+    const QString scheme = asUrl.scheme().toLower();
+    // Web addresses and mail go to the opener as they stand; anything else is
+    // a document or folder, taken against the disc folder when relative.
+    if (asUrl.isValid() && scheme.size() > 1 &&
+        (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp") ||
+         scheme == QLatin1String("mailto") || scheme == QLatin1String("file"))) {
+        QDesktopServices::openUrl(asUrl);
+        return;
+    }
+    QString path = target;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(path).isRelative()) path = baseFolder + path;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ResolveDiscPath(path)));
+}
+
+void QtPlatform::endProcess(int code) {
+    if (code != 0) {
+        // A failure: leave at once, whatever loops are running.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    QCoreApplication::exit(code);
+}
+
+std::unique_ptr<MediaGraph> QtPlatform::createGraph() {
+    if (!graphs_) throw MediaError(QStringLiteral("No media framework is available"));
+    return graphs_();
+}
+
+}  // namespace ui

@@ -1,0 +1,86 @@
+#include "ui/VideoWindow.h"
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+VideoScaling currentScaling = VideoScaling::InSource;
+
+// The child widget itself: paints the source's frame over its whole area and
+// lets every input event through to the owner below it.
+class VideoWidget : public QWidget {
+public:
+    VideoWidget(VideoFrameSource& source, QWidget* owner) : QWidget(owner), source_(source) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QImage& frame = source_.frameFor(size());
+        if (frame.isNull()) {
+            painter.fillRect(rect(), Qt::black);
+        } else if (frame.size() == size()) {
+            painter.drawImage(QPoint(0, 0), frame);
+        } else {
+            painter.drawImage(rect(), frame);
+        }
+    }
+
+private:
+    VideoFrameSource& source_;
+};
+
+}  // namespace
+
+struct VideoWindow::Impl {
+    VideoFrameSource& source;
+    QPointer<VideoWidget> widget;  // the owner may delete it before us
+    QRect rect;
+};
+
+VideoWindow::VideoWindow(VideoFrameSource& source) : d_(new Impl{source, nullptr, QRect()}) {}
+
+VideoWindow::~VideoWindow() { delete d_->widget.data(); }
+
+void VideoWindow::setOwner(WindowHandle owner) {
+    if (!owner) {
+        if (d_->widget) d_->widget->hide();
+        return;
+    }
+    if (!d_->widget) {
+        d_->widget = new VideoWidget(d_->source, owner);
+    } else if (d_->widget->parentWidget() != owner) {
+        d_->widget->setParent(owner);
+    }
+    d_->widget->setGeometry(d_->rect);
+    d_->widget->show();
+    d_->widget->raise();
+}
+
+void VideoWindow::setRect(const QRect& rect) {
+    d_->rect = rect;
+    if (d_->widget) d_->widget->setGeometry(rect);
+}
+
+void VideoWindow::frameReady() {
+    if (d_->widget && d_->widget->isVisible()) d_->widget->update();
+}
+
+QSize VideoWindow::drawingSize(QSize naturalSize) const {
+    if (currentScaling == VideoScaling::InPainter || !d_->widget || !d_->widget->isVisible()) return naturalSize;
+    return d_->rect.size();
+}
+
+void VideoWindow::setScaling(VideoScaling scaling) { currentScaling = scaling; }
+
+VideoScaling VideoWindow::scaling() { return currentScaling; }
+
+}  // namespace ui

@@ -1,0 +1,62 @@
+#pragma once
+// The video window: a child widget of the owner widget that shows the latest
+// video frame at a rectangle in pixels of the owner's client area. It takes no
+// mouse or keyboard input, so clicks, double clicks and keys land on the owner
+// underneath (the owner is the message drain).
+//
+// The media framework owns the frames; it hands them over through
+// VideoFrameSource and tells the window when a new one is ready. This header
+// stays free of widget headers so that the media code can use it.
+#include "ui/MediaGraph.h"
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <memory>
+
+namespace ui {
+
+// Where the window gets its picture. Called on the user-interface thread only.
+class VideoFrameSource {
+public:
+    virtual ~VideoFrameSource() = default;
+    // The current frame for an area of the given size: drawn at exactly that
+    // size, or at the video's own size when the window is to stretch it. A
+    // null image when there is no frame yet. The image stays valid until the
+    // next call.
+    virtual const QImage& frameFor(QSize area) = 0;
+};
+
+// Who scales the picture to the window's size: the frame source (drawing
+// straight at the window's size) or the window's painter (stretching a frame
+// drawn at the video's own size). Chosen by measurement, see bench/README.md.
+enum class VideoScaling { InSource, InPainter };
+
+class VideoWindow {
+public:
+    // The window exists but shows nothing until it has an owner.
+    explicit VideoWindow(VideoFrameSource& source);
+    // Removes the widget at once (if its owner has not already taken it down).
+    ~VideoWindow();
+    VideoWindow(const VideoWindow&) = delete;
+    VideoWindow& operator=(const VideoWindow&) = delete;
+
+    // Makes the widget a child of owner (moving it from a previous owner) and
+    // shows it at the current rectangle. A null owner hides it.
+    void setOwner(WindowHandle owner);
+    // The rectangle in pixels of the owner's client area.
+    void setRect(const QRect& rect);
+    // A new frame is ready: repaint soon.
+    void frameReady();
+    // The size the frame source should draw at for the current rectangle.
+    QSize drawingSize(QSize naturalSize) const;
+
+    // How frames are scaled to the window; one choice for the whole process.
+    static void setScaling(VideoScaling scaling);
+    static VideoScaling scaling();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace ui
