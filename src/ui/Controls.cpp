@@ -28,24 +28,24 @@ void Control::applyCursor() {
 }
 
 namespace {
-void raise(const MouseHandler& handler, int button, const QMouseEvent* e) {
+void raiseMouse(const MouseHandler& handler, int button, const QMouseEvent* e) {
     if (handler) Guarded([&] { handler(button, ShiftOf(e), float(e->position().x()), float(e->position().y())); });
 }
 }  // namespace
 
 void Control::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) pressedLeft_ = true;
-    raise(OnMouseDown, ButtonOf(e), e);
+    raiseMouse(OnMouseDown, ButtonOf(e), e);
 }
 
-void Control::mouseMoveEvent(QMouseEvent* e) { raise(OnMouseMove, ButtonsHeld(e), e); }
+void Control::mouseMoveEvent(QMouseEvent* e) { raiseMouse(OnMouseMove, ButtonsHeld(e), e); }
 
 // A release raises MouseUp, then Click when the left button was pressed on
 // this control and is released over it.
 void Control::mouseReleaseEvent(QMouseEvent* e) {
     const bool click = e->button() == Qt::LeftButton && pressedLeft_ && rect().contains(e->position().toPoint());
     if (e->button() == Qt::LeftButton) pressedLeft_ = false;
-    raise(OnMouseUp, ButtonOf(e), e);
+    raiseMouse(OnMouseUp, ButtonOf(e), e);
     if (click && OnClick) Guarded([&] { OnClick(); });
 }
 

@@ -65,10 +65,9 @@ int16_t Mul16(int a, int b) { return checked<int16_t>(int64_t(a) * b, "16-bit mu
 int32_t Add32(int64_t a, int64_t b) { return checked<int32_t>(a + b, "32-bit addition"); }
 int32_t Sub32(int64_t a, int64_t b) { return checked<int32_t>(a - b, "32-bit subtraction"); }
 int32_t Mul32(int64_t a, int64_t b) {
-    __int128 p = static_cast<__int128>(a) * b;
-    if (p < std::numeric_limits<int32_t>::min() || p > std::numeric_limits<int32_t>::max())
-        throw OverflowError(QStringLiteral("Overflow in 32-bit multiplication"));
-    return static_cast<int32_t>(p);
+    int64_t p = 0;
+    if (__builtin_mul_overflow(a, b, &p)) throw OverflowError(QStringLiteral("Overflow in 32-bit multiplication"));
+    return checked<int32_t>(p, "32-bit multiplication");
 }
 
 }  // namespace ui
