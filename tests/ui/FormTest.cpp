@@ -1,0 +1,124 @@
+#include "support/SimPlatform.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Timer.h"
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ui;
+
+namespace {
+
+class ProbeForm : public Form {
+public:
+    int loads = 0;
+    int cancelNext = 0;
+    std::vector<int> queryModes;
+
+protected:
+    void Form_Load() override {
+        ++loads;
+        setWidth(12000);
+        setHeight(9000);
+    }
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override {
+        queryModes.push_back(UnloadMode);
+        Cancel = cancelNext;
+    }
+};
+
+}  // namespace
+
+TEST(Form, LoadsOnceSizesInTwipsAndEndsTheProcessWhenTheLastUnloads) {
+    sim::SimPlatform sim;
+    ProbeForm a, b;
+    a.Show();
+    a.Load();
+    EXPECT_EQ(a.loads, 1);
+    EXPECT_EQ(a.ScaleWidth(), 800);
+    EXPECT_EQ(a.Height(), 9000);
+    b.Show();
+    EXPECT_EQ(LoadedFormCount(), 2);
+
+    a.cancelNext = 1;
+    EXPECT_FALSE(a.Unload());  // query-unload cancelled
+    EXPECT_TRUE(a.isLoaded());
+    a.close();                 // the window system's close asks too
+    EXPECT_EQ(a.queryModes, (std::vector<int>{vbFormCode, vbFormControlMenu}));
+    EXPECT_TRUE(a.isLoaded());
+
+    a.cancelNext = 0;
+    EXPECT_TRUE(a.Unload());
+    EXPECT_FALSE(sim.exitCode);
+    EXPECT_TRUE(b.Unload());
+    EXPECT_EQ(sim.exitCode, 0);
+    EXPECT_EQ(LoadedFormCount(), 0);
+}
+
+TEST(Controls, MouseEventsComeInTheRuntimeOrder) {
+    sim::SimPlatform sim;
+    Form form;
+    form.resize(200, 200);
+    PictureBox box(&form);
+    box.setGeometry(10, 10, 100, 100);
+    Image disabled(&form);
+    disabled.setGeometry(120, 10, 50, 50);
+    disabled.setEnabled(false);
+    form.Show();
+
+    std::vector<std::string> seen;
+    box.OnMouseDown = [&](int b, int, float x, float y) { seen.push_back("down" + std::to_string(b) + "@" + std::to_string(int(x)) + "," + std::to_string(int(y))); };
+    box.OnMouseUp = [&](int b, int, float, float) { seen.push_back("up" + std::to_string(b)); };
+    box.OnClick = [&] { seen.push_back("click"); };
+    box.OnDblClick = [&] { seen.push_back("dblclick"); };
+    disabled.OnClick = [&] { seen.push_back("disabled click"); };
+
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 6));
+    EXPECT_EQ(seen, (std::vector<std::string>{"down1@5,6", "up1", "click"}));
+    seen.clear();
+    QTest::mouseDClick(&box, Qt::LeftButton, {}, QPoint(5, 6));
+    EXPECT_EQ(seen, (std::vector<std::string>{"down1@5,6", "up1", "click", "dblclick", "up1"}));
+    seen.clear();
+    QTest::mouseClick(&box, Qt::RightButton, {}, QPoint(5, 6));
+    EXPECT_EQ(seen, (std::vector<std::string>{"down2@5,6", "up2"}));  // no click for the right button
+    seen.clear();
+    QTest::mouseClick(&disabled, Qt::LeftButton);
+    EXPECT_TRUE(seen.empty());
+    form.Unload();
+}
+
+TEST(Controls, AFailingHandlerBecomesTheErrorReport) {
+    sim::SimPlatform sim;
+    Form form;
+    PictureBox box(&form);
+    box.resize(50, 50);
+    form.Show();
+    box.OnClick = [] { throw ui::RuntimeError("menu line 3list is malformed"); };
+    QTest::mouseClick(&box, Qt::LeftButton);
+    ASSERT_EQ(sim.errorReports.size(), 1u);
+    EXPECT_TRUE(sim.errorReports[0].contains("3list"));
+    EXPECT_EQ(sim.exitCode, 1);
+    form.Unload();
+}
+
+TEST(Timer, TicksOnVirtualTimeWhileOn) {
+    sim::SimPlatform sim;
+    Timer timer;
+    int ticks = 0;
+    timer.OnTimer = [&] {
+        if (++ticks == 50) timer.setEnabled(false);
+    };
+    timer.setInterval(10);
+    sim.advance(1.0);
+    EXPECT_EQ(ticks, 0);  // off until enabled
+    timer.setEnabled(true);
+    sim.advance(1.0);
+    EXPECT_EQ(ticks, 50);
+    const double before = sim.now();
+    sim.setNow(86399.995);
+    timer.setEnabled(true);
+    sim.advance(0.02);
+    EXPECT_LT(sim.now(), 1.0);  // the clock passes midnight
+    EXPECT_EQ(ticks, 52);
+    (void)before;
+}
