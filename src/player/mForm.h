@@ -27,7 +27,9 @@
 #include <cstdint>
 #include <memory>
 
+namespace slider {
 class Progressbar;
+}
 
 class mForm : public ui::Form {
 public:
@@ -38,8 +40,8 @@ public:
     ui::PictureBox picPlay{this};   // menu picture or video area; owns the video
     ui::Image imgTag{&picPlay};     // arrow beside the current menu item
     ui::Timer Timer1;               // follows the playing file, every 10 ms
-    Progressbar& Progressbar1;      // seek bar, 0..10000 of the duration
-    Progressbar& Volumer;           // volume bar, 0..100
+    slider::Progressbar& Progressbar1;  // seek bar, 0..10000 of the duration
+    slider::Progressbar& Volumer;       // volume bar, 0..100
     ui::Image imgPlay{this};
     ui::Image imgPause{this};
     ui::Image imgStop{this};
@@ -156,6 +158,9 @@ private:
     // The page picture, the arrow, transport off, seek bar at 0 and out of
     // full screen, then Player released (mFormSequencing.cpp).
     void returnToMenu();
+    // Reads the face list again when it holds a single entry, shows the
+    // current page's picture and places the arrow (mFormSequencing.cpp).
+    void showMenuPage();
     // Normal window state and picPlay at its design rectangle
     // (mFormSizing.cpp).
     void leaveFullScreen();
