@@ -1,0 +1,39 @@
+#pragma once
+// Finding and reading the disc configuration: the application folder, one
+// value, one section, a file's kind, and the splitting of list values.
+#include "startup/ProfileFile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace startup {
+
+// The folder of the running executable with exactly one trailing separator.
+// Disc paths are built by plain concatenation onto it.
+QString AppFolder();
+// Makes AppFolder() return this folder (a trailing "/" is added when missing);
+// an empty text goes back to the executable's folder.
+void SetAppFolderForTests(const QString& folder);
+
+// The bytes of a configuration file, or empty bytes when there is no file (a
+// folder in its place and an empty file read the same way). The path is a
+// disc path, matched without regard to case.
+QByteArray ReadConfigFile(const QString& file);
+
+// One value: spaces around it and one pair of enclosing quotes dropped, cut to
+// 255 bytes; "Default Caption" when the key, the section or the file is absent.
+QString ReadIniString(const QString& section, const QString& key, const QString& file);
+// The whole section: every line followed by a NUL character, cut to 9,998
+// bytes; the empty text when the section or the file is absent.
+QString ReadIniSection(const QString& section, const QString& file);
+
+// The lower-cased text after the last "." of the whole path ("a.b\c" gives
+// "b\c"), or the whole path lower-cased when it has no ".". Never fails.
+QString FileExtension(const QString& path);
+
+// A list value split at every ",", nothing trimmed; empty entries stay. The
+// empty text is a list of no entries.
+QStringList SplitList(const QString& value);
+
+}  // namespace startup

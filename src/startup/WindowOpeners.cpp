@@ -1,0 +1,6 @@
+#include "startup/WindowOpeners.h"
+
+WindowOpeners& Openers() {
+    static WindowOpeners openers;
+    return openers;
+}

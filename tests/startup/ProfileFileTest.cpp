@@ -1,0 +1,107 @@
+// The profile-file reader over raw bytes: names, trimming, quotes, defaults,
+// byte limits, line ends, byte-order marks and the two text encodings.
+#include "startup/ProfileFile.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace startup;
+
+namespace {
+
+struct StringCase {
+    const char* name;
+    QByteArray file;
+    const char* section;
+    const char* key;
+    QString expected;
+    bool found;
+    bool cut;
+};
+
+QByteArray Utf16Le(const QString& text) {
+    QByteArray out("\xFF\xFE", 2);
+    out.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    return out;
+}
+
+QString Repeat(char c, int n) { return QString(n, QLatin1Char(c)); }
+
+}  // namespace
+
+TEST(ProfileFile, ReadsOneValueByTheClassicRules) {
+    const QString dflt = QStringLiteral("Default Caption");
+    const std::vector<StringCase> cases = {
+        {"names ignore case", "[MAIN]\r\nHeader=a.wmv\r\n", "main", "HEADER", "a.wmv", true, false},
+        {"spaces around key and value", "[main]\r\n  header \t=   a b.wmv  \r\n", "main", "header", "a b.wmv", true, false},
+        {"one pair of quotes dropped", "[main]\r\nheader=\"\"a\"\"\r\n", "main", "header", "\"a\"", true, false},
+        {"spaces inside quotes kept", "[main]\r\nheader=\" a \"\r\n", "main", "header", " a ", true, false},
+        {"a lone quote stays", "[main]\r\nheader=\"\r\n", "main", "header", "\"", true, false},
+        {"empty value", "[main]\r\nheader=\r\n", "main", "header", "", true, false},
+        {"absent key", "[main]\r\nlaster=x\r\n", "main", "header", dflt, false, false},
+        {"absent section", "[menu]\r\nheader=x\r\n", "main", "header", dflt, false, false},
+        {"empty file", "", "main", "header", dflt, false, false},
+        {"key before any section", "header=x\r\n[main]\r\n", "main", "header", dflt, false, false},
+        {"key of another section", "[main]\r\n[other]\r\nheader=x\r\n", "main", "header", dflt, false, false},
+        {"first key wins", "[main]\r\nheader=a\r\nHEADER=b\r\n", "main", "header", "a", true, false},
+        {"first section wins", "[main]\r\nface=f\r\n[Main]\r\nheader=b\r\n", "main", "header", dflt, false, false},
+        {"first = splits", "[main]\r\nheader=a=b\r\n", "main", "header", "a=b", true, false},
+        {"LF line ends", "[main]\nface=f\nheader=h\n", "main", "header", "h", true, false},
+        {"CR line ends", "[main]\rface=f\rheader=h\r", "main", "header", "h", true, false},
+        {"no line end at the end", "[main]\r\nheader=h", "main", "header", "h", true, false},
+        {"UTF-8 byte-order mark", "\xEF\xBB\xBF[main]\r\nheader=h\r\n", "main", "header", "h", true, false},
+        {"comment line", "[main]\r\n;header=x\r\nheader=h\r\n", "main", "header", "h", true, false},
+        {"UTF-8 text", "[main]\r\nheader=课件\\第一课.wmv\r\n", "main", "header", "课件\\第一课.wmv", true, false},
+        {"UTF-16 file", Utf16Le("[main]\r\nheader=课件.wmv\r\n"), "main", "header", "课件.wmv", true, false},
+        // GBK bytes of 课件, then "\", then a character whose trail byte is 0x5C.
+        {"GB18030 with a 0x5C trail byte", "[main]\r\nheader=\xBF\xCE\xBC\xFE\\\xD5\x5C.wmv\r\n", "main", "header",
+         "课件\\誠.wmv", true, false},
+        {"value of 255 bytes", "[main]\r\nheader=" + Repeat('a', 255).toUtf8() + "\r\n", "main", "header",
+         Repeat('a', 255), true, false},
+        {"value cut at 255 bytes", "[main]\r\nheader=\"" + Repeat('a', 300).toUtf8() + "\"\r\n", "main", "header",
+         Repeat('a', 255), true, true},
+        // A cut inside a two-byte character drops the whole character.
+        {"GB18030 value cut on a character", "[main]\r\nheader=" + Repeat('a', 254).toUtf8() + "\xBF\xCE\xFF\r\n",
+         "main", "header", Repeat('a', 254), true, true},
+        {"UTF-8 value cut on a character", "[main]\r\nheader=" + Repeat('a', 254).toUtf8() + "课\r\n", "main",
+         "header", Repeat('a', 254), true, true},
+    };
+    for (const StringCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ProfileString r = ProfileGetString(c.file, QString::fromLatin1(c.section), QString::fromLatin1(c.key));
+        EXPECT_EQ(r.text, c.expected);
+        EXPECT_EQ(r.found, c.found);
+        EXPECT_EQ(r.cut, c.cut);
+    }
+}
+
+TEST(ProfileFile, SectionIsEveryLineFollowedByNul) {
+    const QByteArray file = "[Menu]\r\n1list=40,100,300,140,#redirect,2\r\n\r\n  2list = 4 #a  \r\n;note\r\n"
+                            "odd line\r\n[navigate]\r\ndonghua=x\r\n";
+    const ProfileSection s = ProfileGetSection(file, u"menu");
+    EXPECT_TRUE(s.found);
+    EXPECT_FALSE(s.cut);
+    EXPECT_EQ(s.text, QStringLiteral("1list=40,100,300,140,#redirect,2") + QChar(0) + "2list=4 #a" + QChar(0) +
+                          "odd line" + QChar(0));
+
+    EXPECT_EQ(ProfileGetSection(file, u"main").text, QString());
+    EXPECT_FALSE(ProfileGetSection(file, u"main").found);
+    EXPECT_EQ(ProfileGetSection("[menu]\r\n", u"menu").text, QString());
+}
+
+TEST(ProfileFile, LongSectionIsCutAt9998Bytes) {
+    QByteArray file = "[menu]\r\n";
+    // 100 lines of 99 bytes each, plus a NUL each: 10,000 bytes.
+    for (int i = 0; i < 100; ++i) {
+        QByteArray line = QByteArray::number(i + 1) + "list=1,2,3,4,#x,";
+        line += QByteArray(99 - line.size(), 'f');
+        file += line + "\r\n";
+    }
+    const ProfileSection s = ProfileGetSection(file, u"menu");
+    EXPECT_TRUE(s.cut);
+    EXPECT_EQ(s.text.size(), 9998);
+    const QStringList pieces = s.text.split(QChar(0));
+    EXPECT_EQ(pieces.size(), 100);              // 99 whole lines and the cut one
+    EXPECT_EQ(pieces.back().size(), 98);        // the 100th line lost its last byte
+}
