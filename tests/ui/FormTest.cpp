@@ -1,5 +1,6 @@
 #include "support/SimPlatform.h"
 #include "ui/Controls.h"
+#include "ui/Errors.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 #include <QTest>
@@ -76,7 +77,10 @@ TEST(Controls, MouseEventsComeInTheRuntimeOrder) {
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 6));
     EXPECT_EQ(seen, (std::vector<std::string>{"down1@5,6", "up1", "click"}));
     seen.clear();
+    // A double click as widgets receive it: press, release, double click, release.
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseDClick(&box, Qt::LeftButton, {}, QPoint(5, 6));
+    QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(5, 6));
     EXPECT_EQ(seen, (std::vector<std::string>{"down1@5,6", "up1", "click", "dblclick", "up1"}));
     seen.clear();
     QTest::mouseClick(&box, Qt::RightButton, {}, QPoint(5, 6));
