@@ -18,7 +18,7 @@ QString AppFolder() {
     return forced.isEmpty() ? ui::ExecutableFolder() : forced;
 }
 
-void SetAppFolderForTests(const QString& folder) {
+void SetAppFolder(const QString& folder) {
     QString f = folder;
     if (!f.isEmpty() && !f.endsWith(QLatin1Char('/')) && !f.endsWith(QLatin1Char('\\')))
         f += QLatin1Char('/');
@@ -33,12 +33,20 @@ QByteArray ReadConfigFile(const QString& file) {
     return bytes;
 }
 
+ProfileString ReadIniValue(const QString& section, const QString& key, const QString& file) {
+    return ProfileGetString(ReadConfigFile(file), section, key);
+}
+
 QString ReadIniString(const QString& section, const QString& key, const QString& file) {
-    return ProfileGetString(ReadConfigFile(file), section, key).text;
+    return ReadIniValue(section, key, file).text;
+}
+
+ProfileSection ReadIniSectionText(const QString& section, const QString& file) {
+    return ProfileGetSection(ReadConfigFile(file), section);
 }
 
 QString ReadIniSection(const QString& section, const QString& file) {
-    return ProfileGetSection(ReadConfigFile(file), section).text;
+    return ReadIniSectionText(section, file).text;
 }
 
 QString FileExtension(const QString& path) {

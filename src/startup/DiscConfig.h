@@ -13,8 +13,10 @@ namespace startup {
 // Disc paths are built by plain concatenation onto it.
 QString AppFolder();
 // Makes AppFolder() return this folder (a trailing "/" is added when missing);
-// an empty text goes back to the executable's folder.
-void SetAppFolderForTests(const QString& folder);
+// an empty text goes back to the executable's folder. Used by tests and by
+// tools that read a disc other than the one they run from.
+void SetAppFolder(const QString& folder);
+inline void SetAppFolderForTests(const QString& folder) { SetAppFolder(folder); }
 
 // The bytes of a configuration file, or empty bytes when there is no file (a
 // folder in its place and an empty file read the same way). The path is a
@@ -24,9 +26,13 @@ QByteArray ReadConfigFile(const QString& file);
 // One value: spaces around it and one pair of enclosing quotes dropped, cut to
 // 255 bytes; "Default Caption" when the key, the section or the file is absent.
 QString ReadIniString(const QString& section, const QString& key, const QString& file);
+// The same, telling also whether the key was found and whether it was cut.
+ProfileString ReadIniValue(const QString& section, const QString& key, const QString& file);
 // The whole section: every line followed by a NUL character, cut to 9,998
 // bytes; the empty text when the section or the file is absent.
 QString ReadIniSection(const QString& section, const QString& file);
+// The same, telling also whether the section was found and whether it was cut.
+ProfileSection ReadIniSectionText(const QString& section, const QString& file);
 
 // The lower-cased text after the last "." of the whole path ("a.b\c" gives
 // "b\c"), or the whole path lower-cased when it has no ".". Never fails.

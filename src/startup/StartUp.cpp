@@ -13,19 +13,6 @@ namespace startup {
 
 namespace {
 
-// A folder with nothing but the directory attribute counts as missing; one with
-// further attribute bits (read-only, hidden) passes.
-bool IsMissing(const QString& path) {
-    const int32_t attributes = ui::GetFileAttributes(ui::ResolveDiscPath(path));
-    return attributes == ui::INVALID_FILE_ATTRIBUTES || attributes == ui::FILE_ATTRIBUTE_DIRECTORY;
-}
-
-void ReportMissing(const QString& path) {
-    ui::MsgBox(ui::LoadResString(102) + QStringLiteral("\r\n") + ui::DisplayPath(path) +
-                   QStringLiteral("，请插入光盘重试。"),
-               ui::vbCritical, ui::LoadResString(103));
-}
-
 void Open(const std::function<void()>& opener, const char* which) {
     if (!opener) throw ui::RuntimeError(QStringLiteral("No %1 to open").arg(QLatin1String(which)));
     opener();
@@ -33,32 +20,49 @@ void Open(const std::function<void()>& opener, const char* which) {
 
 }  // namespace
 
-StartUpOutcome StartUp() {
+bool ReadStartUpLists() {
     SharedState& s = Shared();
     s.IniFile = AppFolder() + QStringLiteral("AUTORUN.INF");
     const QString header = ReadIniString(QStringLiteral("main"), QStringLiteral("header"), s.IniFile);
     const QString laster = ReadIniString(QStringLiteral("main"), QStringLiteral("laster"), s.IniFile);
-
-    s.HeaderFiles = QStringList{QString()};
-    if (!header.isEmpty()) {
-        s.HeaderFiles = SplitList(header);
-        for (const QString& entry : s.HeaderFiles) {
-            const QString path = AppFolder() + entry;
-            if (IsMissing(path)) {
-                ReportMissing(path);
-                return StartUpOutcome::MissingIntroFile;
-            }
-        }
-    }
-
-    s.LasterFiles = QStringList{QString()};
-    if (!laster.isEmpty()) s.LasterFiles = SplitList(laster);
+    s.HeaderFiles = header.isEmpty() ? QStringList{QString()} : SplitList(header);
+    s.LasterFiles = laster.isEmpty() ? QStringList{QString()} : SplitList(laster);
     s.LasterIndex = 0;
     s.FaceFiles = QStringList{QString()};
+    return !header.isEmpty();
+}
+
+// A folder with nothing but the directory attribute counts as missing; one with
+// further attribute bits (read-only, hidden) passes.
+bool IsIntroFileMissing(const QString& path) {
+    const int32_t attributes = ui::GetFileAttributes(ui::ResolveDiscPath(path));
+    return attributes == ui::INVALID_FILE_ATTRIBUTES || attributes == ui::FILE_ATTRIBUTE_DIRECTORY;
+}
+
+std::optional<QString> FirstMissingIntroFile() {
+    for (const QString& entry : Shared().HeaderFiles) {
+        const QString path = AppFolder() + entry;
+        if (IsIntroFileMissing(path)) return path;  // later entries are not looked at
+    }
+    return std::nullopt;
+}
+
+QString MissingIntroMessage(const QString& path) {
+    return ui::LoadResString(102) + QStringLiteral("\r\n") + ui::DisplayPath(path) + QStringLiteral("，请插入光盘重试。");
+}
+
+StartUpOutcome StartUp() {
+    const bool introConfigured = ReadStartUpLists();
+    if (introConfigured) {
+        if (const auto missing = FirstMissingIntroFile()) {
+            ui::MsgBox(MissingIntroMessage(*missing), ui::vbCritical, ui::LoadResString(103));
+            return StartUpOutcome::MissingIntroFile;
+        }
+    }
     ReadMenuTable();
 
-    if (!header.isEmpty()) {
-        s.HeaderIndex = 0;
+    if (introConfigured) {
+        Shared().HeaderIndex = 0;
         Open(Openers().openIntro, "intro window");
         return StartUpOutcome::IntroOpened;
     }
