@@ -198,8 +198,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    friend class ProgressbarPainter;
-
     // Mouse handling in the control's terms (twips, runtime button masks).
     void onMouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void onMouseMove(int16_t Button, int16_t Shift, float X, float Y);

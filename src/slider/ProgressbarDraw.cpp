@@ -197,7 +197,9 @@ void Progressbar::paintEvent(QPaintEvent* event) {
 
 void Progressbar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Redraw();
+    // Grabbing a hidden widget sends it resize events of an unchanged size;
+    // only a surface that no longer fits needs the redraw.
+    if (surface_.size() != size()) Redraw();
 }
 
 int16_t Progressbar::GetPictureWidth(const ui::Picture& picture) const {

@@ -59,7 +59,7 @@ void Progressbar::onMouseDown(int16_t Button, int16_t Shift, float X, float Y) {
 void Progressbar::onMouseMove(int16_t Button, int16_t Shift, float X, float Y) {
     if (MouseMove) MouseMove(Button, Shift, X, Y);
     f_.mHover = true;
-    timer1_.setEnabled(true);
+    if (!timer1_.Enabled()) timer1_.setEnabled(true);  // a running watch keeps its rhythm
     f_.mMouseX = X;
     if (!f_.mCanMove) return;
 
