@@ -37,7 +37,7 @@ public:
     ui::Timer Timer1;
 
     // What the window holds now (read by tests and by nothing else).
-    const clsPlayer* player() const { return Player.get(); }
+    clsPlayer* player() const { return Player.get(); }
     const ui::Picture& heldPicture() const { return HeldPicture; }
     bool doubleClicked() const { return DoubleClicked; }
 
