@@ -1,0 +1,116 @@
+// Closing the main window: every request asks in frmConfirm; Cancel changes
+// nothing, OK starts the outro before the window lets its player go.
+#include "MenuFixture.h"
+
+#include "player/frmConfirm.h"
+#include "slider/Progressbar.h"
+#include "support/SkinFixture.h"
+
+using namespace menutest;
+
+namespace {
+
+class ClosingTest : public MenuWindowTest {
+protected:
+    // Answers the dialog with a click on one of its two pictures, after
+    // letting half a second pass behind it.
+    void answerWith(bool ok) {
+        sim.onModal = [this, ok](ui::Form& form) {
+            auto* dialog = dynamic_cast<frmConfirm*>(&form);
+            ASSERT_NE(dialog, nullptr);
+            ++asked;
+            answerWasFalse = dialog->ReturnValue() == 0;
+            dialogShowsBackground = fixture::showsSkin(dialog->picture(), "image\\CBack.jpg");
+            dialogSize = dialog->size();
+            sim.advance(0.5);
+            click(ok ? dialog->imgOk : dialog->imgCancel);
+        };
+    }
+    void playLesson() {
+        hover(100, 180);
+        click(w().picPlay, QPoint(100, 180));
+        ASSERT_NE(w().Player, nullptr);
+    }
+
+    int asked = 0;
+    bool answerWasFalse = false;
+    bool dialogShowsBackground = false;
+    QSize dialogSize;
+};
+
+}  // namespace
+
+TEST_F(ClosingTest, CancelChangesNothingAndPlaybackGoesOnBehindTheDialog) {
+    playLesson();
+    sim.advance(1.0);
+    const double before = sim::lastSimGraph()->position();
+    answerWith(false);
+    click(w().Image3);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(answerWasFalse);
+    EXPECT_TRUE(dialogShowsBackground);
+    EXPECT_EQ(dialogSize, QSize(418, 265));
+    EXPECT_TRUE(w().isLoaded());
+    ASSERT_NE(w().Player, nullptr);
+    EXPECT_EQ(sim::lastSimGraph()->state(), sim::SimMediaGraph::State::Running);
+    // The file and the window's timer went on while the dialog was open.
+    EXPECT_GT(sim::lastSimGraph()->position(), before);
+    EXPECT_GT(w().Progressbar1.Value(), 0);
+    EXPECT_TRUE(w().Timer1.Enabled());
+    EXPECT_EQ(outrosStarted, 0);
+
+    // A second request asks again, from a fresh answer.
+    click(w().Image3);
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(answerWasFalse);
+    EXPECT_TRUE(w().isLoaded());
+}
+
+TEST_F(ClosingTest, OkStartsTheOutroThenReleasesThePlayer) {
+    playLesson();
+    answerWith(true);
+    click(w().Image3);
+    EXPECT_EQ(outrosStarted, 1);
+    EXPECT_TRUE(playerAliveAtOutro);
+    EXPECT_FALSE(w().isLoaded());
+    EXPECT_EQ(w().Player, nullptr);
+    EXPECT_EQ(sim::liveSimGraphs(), 0);
+    EXPECT_FALSE(w().Timer1.Enabled());
+}
+
+// The window system's close command takes the same road.
+TEST_F(ClosingTest, WindowSystemCloseAsksToo) {
+    answerWith(false);
+    EXPECT_FALSE(w().close());
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(w().isLoaded());
+    answerWith(true);
+    EXPECT_TRUE(w().close());
+    EXPECT_EQ(outrosStarted, 1);
+    EXPECT_FALSE(w().isLoaded());
+}
+
+// The dialog alone: hover pictures come and go, and the answer stays readable
+// after it has unloaded, until the next load.
+TEST_F(ClosingTest, DialogHoverAndAnswerAfterUnload) {
+    frmConfirm dialog;
+    sim.onModal = [&](ui::Form&) {
+        moveOver(dialog.imgOk);
+        EXPECT_TRUE(fixture::showsSkin(dialog.imgOk.picture(), "image\\ok.jpg"));
+        moveOver(dialog, QPoint(10, 10));
+        EXPECT_TRUE(dialog.imgOk.picture().isNull());
+        moveOver(dialog.imgCancel);
+        EXPECT_TRUE(fixture::showsSkin(dialog.imgCancel.picture(), "image\\cancel.jpg"));
+        EXPECT_TRUE(dialog.imgOk.picture().isNull());
+        click(dialog.imgOk);
+    };
+    dialog.Show(1, &w());
+    EXPECT_FALSE(dialog.isLoaded());
+    EXPECT_EQ(dialog.ReturnValue(), -1);
+
+    // Closed by the window system: counts as Cancel.
+    sim.onModal = [&](ui::Form&) { dialog.close(); };
+    dialog.Show(1, &w());
+    EXPECT_FALSE(dialog.isLoaded());
+    EXPECT_EQ(dialog.ReturnValue(), 0);
+}
