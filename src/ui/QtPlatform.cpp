@@ -80,6 +80,9 @@ void QtPlatform::errorReport(const QString& text) {
 }
 
 void QtPlatform::shellOpen(const QString& target, const QString& baseFolder) {
+    // An empty target names nothing: the opener opens nothing (it must not
+    // fall back to the disc folder itself).
+    if (target.trimmed().isEmpty()) return;
     const QUrl asUrl(target, QUrl::StrictMode);
     const QString scheme = asUrl.scheme().toLower();
     // Web addresses and mail go to the opener as they stand; anything else is
