@@ -164,6 +164,11 @@ private:
     // Normal window state and picPlay at its design rectangle
     // (mFormSizing.cpp).
     void leaveFullScreen();
+    // In full screen: picPlay over the whole window and the video fitted to
+    // it again (mFormSizing.cpp).
+    void coverWindowWithPicture();
+    // Re-attaches the video to picPlay and fits it (mFormSizing.cpp).
+    void refitVideo();
     // False for a clip with sound and no picture (mFormLayout.cpp).
     bool playerHasVideo();
 };

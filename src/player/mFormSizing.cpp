@@ -15,14 +15,28 @@ void mForm::setsize(int32_t mWindowState) {
         leaveFullScreen();
     } else {
         setWindowState(2);
-        picPlay.setLeft(0);
-        picPlay.setTop(0);
-        picPlay.setHeight(ScaleHeight());
-        picPlay.setWidth(ScaleWidth());
+        coverWindowWithPicture();
     }
-    // Re-attach the video and fit it to the picture area (a clip with sound
-    // only has no video to fit).
-    if (!playerHasVideo()) {
+    refitVideo();
+}
+
+void mForm::leaveFullScreen() {
+    if (WindowState() != 0) {
+        setWindowState(0);
+        setNormalArea();
+    }
+}
+
+void mForm::coverWindowWithPicture() {
+    picPlay.setLeft(0);
+    picPlay.setTop(0);
+    picPlay.setHeight(ScaleHeight());
+    picPlay.setWidth(ScaleWidth());
+}
+
+void mForm::refitVideo() {
+    // A clip with sound only has no video to fit.
+    if (!Player || !playerHasVideo()) {
         return;
     }
     Player->IVWindow().put_Owner(picPlay.hWnd());
@@ -31,13 +45,6 @@ void mForm::setsize(int32_t mWindowState) {
     Player->setWidth(ui::CLng(picPlay.ScaleWidth()));
     Player->setHeight(ui::CLng(picPlay.ScaleHeight()));
     Player->setWinStyle(7);
-}
-
-void mForm::leaveFullScreen() {
-    if (WindowState() != 0) {
-        setWindowState(0);
-        setNormalArea();
-    }
 }
 
 void mForm::Image2_Click() { setsize(WindowState()); }
@@ -58,4 +65,10 @@ void mForm::Form_Resize() {
     Image1.setVisible(true);
     Image2.setVisible(true);
     Image3.setVisible(true);
+    // The window system may report the full-screen size only after the state
+    // change: the picture area and the video follow the size that arrives.
+    if (WindowState() == 2 && Player && picPlay.size() != size()) {
+        coverWindowWithPicture();
+        refitVideo();
+    }
 }
