@@ -1,0 +1,99 @@
+#pragma once
+// The media graph over one mpv core: builds the playback of one file, runs,
+// pauses, stops and seeks it, sets its volume and shows its video in a child
+// widget of the owner window.
+//
+// Threads: everything runs on the user-interface thread. The core's threads
+// only post calls here (see MpvCore); position and duration are answered from
+// a cache that the core's property events keep up to date, so reading them
+// never waits on the core. Only RenderFile waits, and at most loadTimeout.
+#include "media/mpv/MpvCore.h"
+#include "media/mpv/MpvFrames.h"
+#include "ui/MediaGraph.h"
+#include "ui/VideoWindow.h"
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <chrono>
+#include <memory>
+
+struct mpv_event;
+
+namespace media {
+
+class MpvGraph final : public ui::MediaGraph {
+public:
+    // How long RenderFile waits for a file to open before giving up.
+    static constexpr std::chrono::milliseconds loadTimeout{5000};
+
+    MpvGraph();
+    ~MpvGraph() override;
+
+    void RenderFile(const QString& path) override;
+    void Run() override;
+    void Pause() override;
+    void Stop() override;
+
+    double get_Duration() override;
+    double get_CurrentPosition() override;
+    void put_CurrentPosition(double seconds) override;
+
+    void put_Volume(int32_t level) override;
+    int32_t get_Volume() override { return volume_; }
+
+    void put_Owner(ui::WindowHandle owner) override;
+    void put_MessageDrain(ui::WindowHandle drain) override;
+    void put_Left(int32_t v) override;
+    void put_Top(int32_t v) override;
+    void put_Width(int32_t v) override;
+    void put_Height(int32_t v) override;
+    int32_t get_Left() override;
+    int32_t get_Top() override;
+    int32_t get_Width() override;
+    int32_t get_Height() override;
+    void put_WindowStyle(int32_t style) override;
+
+private:
+    // What the cache knows about the file that is open.
+    struct Playback {
+        bool loaded = false;     // RenderFile succeeded for this file
+        bool ended = false;      // the core closed the file after loading it
+        int64_t entry = -1;      // the core's playlist entry of this file
+        QString name;            // as the caller gave it, for messages
+        double duration = 0;
+        double timePos = 0;
+        bool eof = false;        // the core stands at the end of the stream
+        bool seeking = false;    // a seek is under way: report its target
+        double seekTarget = 0;
+        bool seekedToEnd = false;
+        bool hasVideo = false;
+        bool hasAudio = false;
+        QSize naturalSize;
+    };
+
+    void openFile(const QString& path);
+    void waitUntilLoaded(std::chrono::steady_clock::time_point deadline);
+    void readStreams(std::chrono::steady_clock::time_point deadline);
+    void drainEvents();
+    void handleEvent(const mpv_event& event);
+    void onFrame();
+    void setPaused(bool paused);
+    void applyRect();
+    void requireFile() const;
+    void requireVideo() const;
+    [[noreturn]] void fail(const QString& cause);
+
+    std::unique_ptr<MpvCore> core_;
+    std::unique_ptr<MpvFrames> frames_;
+    std::unique_ptr<ui::VideoWindow> window_;
+
+    Playback file_;
+    QString failure_;  // why the last RenderFile failed, for the calls after it
+    QString lastLogError_;
+    int32_t volume_ = 0;
+    QRect rect_;
+    ui::WindowHandle drain_ = nullptr;
+    int32_t style_ = 0;
+};
+
+}  // namespace media
