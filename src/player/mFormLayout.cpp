@@ -3,6 +3,7 @@
 // area's normal rectangle and hanging the player's video into it.
 #include "player/mForm.h"
 
+#include "player/MakerLink.h"
 #include "player/SkinFiles.h"
 #include "slider/Progressbar.h"
 #include "ui/Cursor.h"
@@ -48,6 +49,7 @@ mForm::mForm()
     placeCaption(Label4, QStringLiteral("目录"), 166, 581);
     Label1.Move(453, 573, 323, 17);
     Label1.setFont(ui::ArialFont(9));
+    Label1.setCaption(kMakerLinkText);
     Label5.Move(40, 88, 121, 121);
 
     imgTuPian.Move(49, 339, 103, 25);

@@ -5,6 +5,7 @@
 // help button and the two links to the maker's web page.
 #include "player/mForm.h"
 
+#include "player/MakerLink.h"
 #include "player/SkinFiles.h"
 #include "startup/DiscConfig.h"
 #include "ui/MouseArgs.h"
@@ -12,9 +13,6 @@
 #include "ui/WindowMove.h"
 
 namespace {
-
-// The maker's web page, opened by the name label and the logo area.
-const QString kMakerPage = QStringLiteral("https://example.org/autorun");
 
 // Link colour under the pointer: red 255, green 0, blue 0.
 constexpr uint32_t kLinkHoverColour = ui::RGB(255, 0, 0);
