@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers shared by the checks.
+#include "DiscReport.h"
+
+#include <QString>
+
+namespace disccheck {
+
+inline void AddProblem(DiscReport& r, Severity s, const QString& where, const QString& message) {
+    r.problems.push_back({s, where, message});
+}
+inline void AddError(DiscReport& r, const QString& where, const QString& message) {
+    AddProblem(r, Severity::Error, where, message);
+}
+inline void AddWarning(DiscReport& r, const QString& where, const QString& message) {
+    AddProblem(r, Severity::Warning, where, message);
+}
+
+// A disc-relative name as a person reads it.
+inline QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+// The checks, in the order CheckDisc runs them.
+void CheckConfiguration(DiscReport& r);  // lists, values, [menu] lines, [navigate]
+void CheckMenuPages(DiscReport& r);      // pages, ranges, items, overlaps
+void CheckPictures(DiscReport& r);       // menu pictures and the skin
+
+// The media kinds of the intro window.
+bool IsVideoKind(const QString& name);
+bool IsPictureKind(const QString& name);
+
+}  // namespace disccheck

@@ -1,0 +1,223 @@
+// What the main window will do with the menu: each page's newloop range, the
+// items it covers, where setArrow puts the arrow, and what a click on each item
+// needs.
+#include "CheckHelpers.h"
+
+#include "startup/MenuItem.h"
+#include "startup/SharedState.h"
+#include "ui/DiscFiles.h"
+#include "ui/Errors.h"
+#include "ui/Numbers.h"
+
+#include <algorithm>
+
+namespace disccheck {
+
+using namespace startup;
+
+namespace {
+
+MenuEntry* FindItem(DiscReport& r, const QString& key) { return const_cast<MenuEntry*>(r.item(key)); }
+
+QString PageWhere(int page) { return QStringLiteral("[main] newloop, page %1").arg(page); }
+
+// Items first..last that have no key, reported as runs ("items 4 to 9").
+void ReportMissingKeys(DiscReport& r, int page, const std::vector<int>& missing) {
+    for (size_t i = 0; i < missing.size();) {
+        size_t j = i;
+        while (j + 1 < missing.size() && missing[j + 1] == missing[j] + 1) ++j;
+        const QString items = i == j ? QStringLiteral("Item %1 (key %2) is").arg(missing[i]).arg(ItemKey(missing[i]))
+                                     : QStringLiteral("Items %1 to %2 (keys %3 to %4) are")
+                                           .arg(missing[i])
+                                           .arg(missing[j])
+                                           .arg(ItemKey(missing[i]), ItemKey(missing[j]));
+        AddError(r, PageWhere(page),
+                 QStringLiteral("%1 in the page's range but not in [menu]; moving the mouse over the page would end "
+                                "the player. Add the items or narrow the range.")
+                     .arg(items));
+        i = j + 1;
+    }
+}
+
+// The item setArrow places the arrow beside: the page's first item, or the
+// next one when the first is a "header" or "redirect" item.
+void PlaceArrow(DiscReport& r, MenuPage& page) {
+    int n = page.range->first;
+    const MenuEntry* first = r.item(ItemKey(n));
+    if (!first) {
+        if (page.range->first > page.range->last)
+            AddError(r, PageWhere(page.page),
+                     QStringLiteral("The arrow goes beside item %1 (key %2), which is not in [menu]; showing the "
+                                    "page would end the player.")
+                         .arg(QString::number(n), ItemKey(n)));
+        return;  // otherwise already reported as a key missing from the range
+    }
+    if (first->word == QLatin1String("header") || first->word == QLatin1String("redirect")) ++n;
+    const MenuEntry* target = r.item(ItemKey(n));
+    if (!target) {
+        AddError(r, PageWhere(page.page),
+                 QStringLiteral("The page's first item is a %1 item, so the arrow goes beside item %2 (key %3), "
+                                "which is not in [menu]; showing the page would end the player. Add the item.")
+                     .arg(Quoted(first->word), QString::number(n), ItemKey(n)));
+        return;
+    }
+    if (!target->rectError.isEmpty()) {
+        if (!target->onSomePage)
+            AddError(r, QStringLiteral("[menu] ") + target->key,
+                     QStringLiteral("The arrow of page %1 goes beside this item, but its rectangle cannot be used "
+                                    "(%2); showing the page would end the player. Write four numbers.")
+                         .arg(page.page)
+                         .arg(target->rectError));
+        return;
+    }
+    page.arrowKey = target->key;
+}
+
+void CheckRedirect(DiscReport& r, const MenuEntry& e) {
+    const QString where = QStringLiteral("[menu] ") + e.key;
+    try {
+        const int16_t target = ui::CIntText(e.arg);
+        if (target < 1 || target > r.face.size())
+            AddError(r, where,
+                     QStringLiteral("It switches to page %1, but [main] face lists %2 picture(s); a click would end "
+                                    "the player. Point it at an existing page or add the picture.")
+                         .arg(target)
+                         .arg(r.face.size()));
+    } catch (const ui::RuntimeError&) {
+        AddError(r, where,
+                 QStringLiteral("Its page %1 is not a 16-bit number; a click would end the player. Write the page "
+                                "number, counting from 1.")
+                     .arg(Quoted(e.arg)));
+    }
+}
+
+void CheckPlayedFile(DiscReport& r, const MenuEntry& e) {
+    const QString where = QStringLiteral("[menu] ") + e.key;
+    if (e.arg.isEmpty()) {
+        // An empty argument replays the intro list from its first entry.
+        if (r.header.value(0).isEmpty())
+            AddError(r, where,
+                     QStringLiteral("The %1 action has no file, so it replays the intro list, but the disc has no "
+                                    "intro; the player would try to play the folder itself and end. Name a file.")
+                         .arg(Quoted(e.word)));
+        return;
+    }
+    if (ui::FindFirstFile(r.folder + e.arg).isEmpty()) {
+        AddError(r, where,
+                 QStringLiteral("The file %1 is missing (%2); a click shows \"未找到播放文件\" instead of playing. Add "
+                                "the file or correct the name.")
+                     .arg(Quoted(e.arg), ui::DisplayPath(r.folder + e.arg)));
+    } else if (ui::MatchesOnlyIgnoringCase(r.folder + e.arg)) {
+        AddWarning(r, where,
+                   QStringLiteral("%1 exists only in another letter case; the player finds it, but a copy on a "
+                                  "case-sensitive medium may not. Rename the file or the entry to match.")
+                       .arg(Quoted(e.arg)));
+    }
+}
+
+void CheckClick(DiscReport& r, const MenuEntry& e) {
+    if (e.word == QLatin1String("url")) {
+        if (e.arg.isEmpty())
+            AddWarning(r, QStringLiteral("[menu] ") + e.key,
+                       QStringLiteral("The url action has no target; a click opens nothing. Add \",target\"."));
+    } else if (e.word == QLatin1String("redirect")) {
+        CheckRedirect(r, e);
+    } else {
+        CheckPlayedFile(r, e);
+    }
+}
+
+// Rectangles share a point that the hit test can find (whole pixels strictly
+// inside both).
+bool Overlap(const MenuEntry& a, const MenuEntry& b) {
+    const auto& p = a.numbers;
+    const auto& q = b.numbers;
+    const int left = std::max(*p[0], *q[0]), right = std::min(*p[2], *q[2]);
+    const int top = std::max(*p[1], *q[1]), bottom = std::min(*p[3], *q[3]);
+    return left + 1 < right && top + 1 < bottom;
+}
+
+void CheckOverlaps(DiscReport& r, const MenuPage& page) {
+    std::vector<const MenuEntry*> items;
+    for (int i = page.range->first; i <= page.range->last; ++i) {
+        const MenuEntry* e = r.item(ItemKey(i));
+        if (e && e->rectError.isEmpty()) items.push_back(e);
+    }
+    for (size_t i = 0; i < items.size(); ++i)
+        for (size_t j = i + 1; j < items.size(); ++j)
+            if (Overlap(*items[i], *items[j]))
+                AddWarning(r, QStringLiteral("[menu] %1, %2").arg(items[i]->key, items[j]->key),
+                           QStringLiteral("The rectangles overlap on page %1; where they do, the mouse finds only "
+                                          "%2 (the lower item). Move them apart if both should be reachable.")
+                               .arg(page.page)
+                               .arg(items[i]->key));
+}
+
+}  // namespace
+
+void CheckMenuPages(DiscReport& r) {
+    for (int p = 1; p <= r.face.size(); ++p) {
+        MenuPage page;
+        page.page = p;
+        page.picture = r.face[p - 1];
+        if (p <= r.newloop.size()) page.newloop = r.newloop[p - 1];
+        if (!page.newloop) {
+            AddError(r, PageWhere(p),
+                     QStringLiteral("Page %1 (picture %2) has no newloop entry; showing it would end the player. Add "
+                                    "\"first-last\" for it to [main] newloop.")
+                         .arg(p)
+                         .arg(Quoted(page.picture)));
+        } else {
+            try {
+                page.range = ParseRange(*page.newloop);
+            } catch (const ui::RuntimeError& error) {
+                AddError(r, PageWhere(p),
+                         QStringLiteral("%1; showing the page would end the player. Write \"first-last\".")
+                             .arg(error.text()));
+            }
+        }
+        if (page.range) {
+            std::vector<int> missing;
+            for (int i = page.range->first; i <= page.range->last; ++i) {
+                if (MenuEntry* e = FindItem(r, ItemKey(i)))
+                    e->onSomePage = true;
+                else
+                    missing.push_back(i);
+            }
+            ReportMissingKeys(r, p, missing);
+            if (page.range->first > page.range->last)
+                AddWarning(r, PageWhere(p),
+                           QStringLiteral("The range %1 is empty (first after last); nothing on the page can be "
+                                          "clicked.")
+                               .arg(Quoted(*page.newloop)));
+        }
+        r.pages.push_back(page);
+    }
+    for (MenuPage& page : r.pages)
+        if (page.range) PlaceArrow(r, page);
+
+    for (const MenuEntry& e : r.menu) {
+        const QString where = QStringLiteral("[menu] ") + e.key;
+        if (!e.onSomePage) {
+            AddWarning(r, where,
+                       QStringLiteral("The item is outside every page's newloop range, so it can never be clicked. "
+                                      "Widen a range or remove the line."));
+            continue;
+        }
+        if (!e.rectError.isEmpty())
+            AddError(r, where,
+                     QStringLiteral("%1; moving the mouse over its page would end the player. Write four whole "
+                                    "numbers from -32768 to 32767.")
+                         .arg(e.rectError));
+        else if (!(*e.numbers[0] + 1 < *e.numbers[2] && *e.numbers[1] + 1 < *e.numbers[3]))
+            AddWarning(r, where,
+                       QStringLiteral("The rectangle %1 has no point inside it (left must be below right and top "
+                                      "below bottom, borders excluded), so the mouse never finds the item.")
+                           .arg(Quoted(e.rect)));
+        CheckClick(r, e);
+    }
+    for (const MenuPage& page : r.pages)
+        if (page.range) CheckOverlaps(r, page);
+}
+
+}  // namespace disccheck
