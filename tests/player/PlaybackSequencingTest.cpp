@@ -176,3 +176,21 @@ TEST_F(MainWindowTest, TheNextIntroFileMissingReturnsToTheMenuPage) {
     EXPECT_TRUE(plat.errorReports.empty());
     EXPECT_EQ(plat.messages.size(), 1u);
 }
+
+// The end of a file is a position above 0.9999 of the duration, strictly.
+TEST_F(MainWindowTest, AFileEndsOnlyAbovePointNineNineNineNine) {
+    clip(QStringLiteral("long.wmv"), 10000.0);
+    mForm& form = open();
+    ASSERT_TRUE(form.GiveFile(startup::AppFolder() + QStringLiteral("long.wmv")));
+    form.SetEnable(true);
+    form.imgPlay_Click();
+    form.imgPause_Click();
+    graph()->put_CurrentPosition(9999.0);  // exactly 0.9999 of the duration
+
+    plat.advance(0.05);
+    ASSERT_NE(form.Player, nullptr);
+    EXPECT_EQ(form.Progressbar1.Value(), 9999);
+    form.imgPlay_Click();
+    plat.advance(0.02);
+    expectMenu(form);
+}
