@@ -3,6 +3,7 @@
 #include "slider/Progressbar.h"
 
 #include "ui/Cursor.h"
+#include "ui/Guard.h"
 #include "ui/Numbers.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ Progressbar::Progressbar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     windowAtCursor_ = [] { return QApplication::widgetAt(QCursor::pos()); };
     timer1_.setInterval(10);
-    timer1_.OnTimer = [this] { onTimer1(); };
+    timer1_.OnTimer = [this] { ui::Guarded([this] { onTimer1(); }); };
 
     // Initialisation through the setters: four redraws, four notices and one
     // Changed (50, 100). CanMove, the colours, the bites and the caption stay

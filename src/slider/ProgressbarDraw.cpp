@@ -7,6 +7,7 @@
 #include "imaging/mdlImage.h"
 #include "ui/Controls.h"
 #include "ui/Errors.h"
+#include "ui/Guard.h"
 #include "ui/Numbers.h"
 
 #include <QPaintEvent>
@@ -189,7 +190,7 @@ void Progressbar::Redraw() {
 }
 
 void Progressbar::paintEvent(QPaintEvent* event) {
-    if (surface_.size() != size()) Redraw();
+    if (surface_.size() != size()) ui::Guarded([this] { Redraw(); });
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(event->rect(), surface_, event->rect());
@@ -199,7 +200,7 @@ void Progressbar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // Grabbing a hidden widget sends it resize events of an unchanged size;
     // only a surface that no longer fits needs the redraw.
-    if (surface_.size() != size()) Redraw();
+    if (surface_.size() != size()) ui::Guarded([this] { Redraw(); });
 }
 
 int16_t Progressbar::GetPictureWidth(const ui::Picture& picture) const {

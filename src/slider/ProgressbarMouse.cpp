@@ -3,6 +3,7 @@
 // window is under the cursor, since no event says the mouse has left).
 #include "slider/Progressbar.h"
 
+#include "ui/Guard.h"
 #include "ui/MouseArgs.h"
 #include "ui/Numbers.h"
 
@@ -20,29 +21,42 @@ float TwipsY(const QMouseEvent* e) { return float(e->position().y() * ui::TwipsP
 
 }  // namespace
 
+// The window system's events run inside ui::Guarded: a failure that the host's
+// handlers leave unhandled becomes the error report, never an exception
+// through Qt.
 void Progressbar::mousePressEvent(QMouseEvent* event) {
     const int16_t button = int16_t(ui::ButtonOf(event));
     if (button == ui::vbLeftButton) pressedInside_ = true;
-    onMouseDown(button, int16_t(ui::ShiftOf(event)), TwipsX(event), TwipsY(event));
+    ui::Guarded([&] { onMouseDown(button, int16_t(ui::ShiftOf(event)), TwipsX(event), TwipsY(event)); });
 }
 
 void Progressbar::mouseMoveEvent(QMouseEvent* event) {
-    onMouseMove(int16_t(ui::ButtonsHeld(event)), int16_t(ui::ShiftOf(event)), TwipsX(event), TwipsY(event));
+    ui::Guarded([&] {
+        onMouseMove(int16_t(ui::ButtonsHeld(event)), int16_t(ui::ShiftOf(event)), TwipsX(event), TwipsY(event));
+    });
 }
 
+// A release raises MouseUp, then Click when the left button was pressed on the
+// control and comes up over it.
 void Progressbar::mouseReleaseEvent(QMouseEvent* event) {
     const int16_t button = int16_t(ui::ButtonOf(event));
     const bool click = button == ui::vbLeftButton && pressedInside_ && rect().contains(event->position().toPoint());
     if (button == ui::vbLeftButton) pressedInside_ = false;
-    onMouseUp(button, int16_t(ui::ShiftOf(event)), TwipsX(event), TwipsY(event));
-    if (click && Click) Click();
+    ui::Guarded([&] {
+        onMouseUp(button, int16_t(ui::ShiftOf(event)), TwipsX(event), TwipsY(event));
+        if (click && Click) Click();
+    });
 }
 
+// The second press of a left double click is the double click alone (no
+// MouseDown; its release raises MouseUp but no Click); other buttons' second
+// presses are ordinary presses.
 void Progressbar::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a left double click is the double click alone (no
-    // MouseDown); other buttons' second presses are ordinary presses.
     if (ui::ButtonOf(event) == ui::vbLeftButton) {
-        if (DBClick) DBClick();
+        pressedInside_ = false;
+        ui::Guarded([&] {
+            if (DBClick) DBClick();
+        });
         return;
     }
     mousePressEvent(event);
