@@ -229,7 +229,6 @@ TEST(MpvGraphTest, BadFilesFailWithTheirCauseAndLeaveNoVideo) {
         {"missing.wmv", QByteArray(), "does not exist"},
         {"text.wmv", "This is not a video, just a note on the disc.\r\n", ""},
         {"noise.wmv", randomBytes(64 * 1024), ""},
-        {"cut.wmv", headOf(clips().path(ClipKind::Wmv), 1500), ""},
         {"cut.dat", headOf(clips().path(ClipKind::VideoCd), 100), ""},
     };
     for (const Case& c : cases) {
@@ -257,13 +256,24 @@ TEST(MpvGraphTest, BadFilesFailWithTheirCauseAndLeaveNoVideo) {
     }
 }
 
+// A clip cut short opens when its header is whole: it plays what it holds and
+// reaches its end, so the windows move on.
 TEST(MpvGraphTest, TruncatedClipPlaysWhatItHoldsAndEnds) {
-    const QString full = clips().path(ClipKind::Mpeg1);
-    const QString cut = clips().writeFile("half.mpg", headOf(full, int(QFile(full).size() / 2)));
-    auto graph = media::CreateMpvGraph();
-    graph->RenderFile(cut);
-    graph->Run();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ratio(*graph) > 0.9999; }, kPlayTimeoutMs));
+    struct Case {
+        const char* name;
+        ClipKind kind;
+        int bytes;
+    };
+    const Case cases[] = {{"half.mpg", ClipKind::Mpeg1, 0}, {"header.wmv", ClipKind::Wmv, 1500}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString full = clips().path(c.kind);
+        const int bytes = c.bytes ? c.bytes : int(QFile(full).size() / 2);
+        auto graph = media::CreateMpvGraph();
+        graph->RenderFile(clips().writeFile(c.name, headOf(full, bytes)));
+        graph->Run();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ratio(*graph) > 0.9999; }, kPlayTimeoutMs));
+    }
 }
 
 TEST(MpvGraphTest, ReleasingGraphsWhilePlayingIsSafeInAnyOrder) {

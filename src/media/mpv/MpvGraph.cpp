@@ -142,7 +142,8 @@ void MpvGraph::waitUntilLoaded(Clock::time_point deadline) {
             if (started) return;
             break;
         default:
-            handleEvent(*event);
+            // Property changes before the start belong to the file replaced.
+            if (started || event->event_id == MPV_EVENT_LOG_MESSAGE) handleEvent(*event);
             break;
         }
     }
@@ -157,6 +158,8 @@ void MpvGraph::readStreams(Clock::time_point deadline) {
     if (!file_.hasVideo && !file_.hasAudio) fail(QStringLiteral("the file holds no video or sound"));
     if (mpv_get_property(h, "duration", MPV_FORMAT_DOUBLE, &file_.duration) < 0 || !(file_.duration > 0))
         fail(QStringLiteral("the length of the media is unknown"));
+    double position = 0;
+    if (mpv_get_property(h, "time-pos", MPV_FORMAT_DOUBLE, &position) >= 0) file_.timePos = position;
     if (!file_.hasVideo) return;
     while (true) {
         const int64_t w = int64Property(h, "width");
