@@ -39,8 +39,9 @@ bool looksLikeCursorOrIcon(const QByteArray& bytes) {
     return bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && (bytes[2] == 1 || bytes[2] == 2) && bytes[3] == 0;
 }
 
-// Decodes a picture file's bytes; the first image of an animated GIF.
-std::optional<Picture> decode(const QByteArray& bytes) {
+}  // namespace
+
+std::optional<Picture> DecodePicture(const QByteArray& bytes) {
     if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
@@ -54,8 +55,6 @@ std::optional<Picture> decode(const QByteArray& bytes) {
     return Picture(std::move(image));
 }
 
-}  // namespace
-
 Picture LoadPicture(const QString& path) {
     const QString real = ResolveDiscPath(path);
     const QFileInfo info(real);
@@ -68,7 +67,7 @@ Picture LoadPicture(const QString& path) {
     QByteArray bytes;
     ++fileReads;
     if (!ReadWholeFile(real, bytes)) throw FileError(QStringLiteral("Picture file cannot be read: %1").arg(DisplayPath(path)));
-    std::optional<Picture> picture = decode(bytes);
+    std::optional<Picture> picture = DecodePicture(bytes);
     if (!picture) throw FileError(QStringLiteral("Picture file cannot be decoded: %1").arg(DisplayPath(path)));
 
     if (entries.size() >= kCacheLimit) entries.clear();

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace ui {
 
@@ -38,6 +39,10 @@ int HimetricToPixels(int32_t himetric);
 // unreadable file raises FileError naming the path. Decoded pictures are cached
 // by path, size and modification time, so what is shown stays the same.
 Picture LoadPicture(const QString& path);
+
+// Decodes a picture file's bytes (kind taken from the content; a GIF gives its
+// first image); nothing when they are no picture.
+std::optional<Picture> DecodePicture(const QByteArray& bytes);
 
 // The number of times a picture file was read and decoded (the cache missed).
 uint64_t PictureFileReads();
