@@ -46,22 +46,22 @@ protected:
     frmFlash& playIntro(const QStringList& header) {
         Shared().HeaderFiles = header;
         Shared().HeaderIndex = 0;
-        flash = new frmFlash;
-        flash->Load();
-        flash->Refresh();
-        flash->Show();
-        flash->PlayHeader();
-        return *flash;
+        return openFlash(&frmFlash::PlayHeader);
     }
 
     // Opens a fresh window on the outro list, as closing the main window does.
     frmFlash& playOutro(const QStringList& laster) {
         Shared().LasterFiles = laster;
         Shared().LasterIndex = 0;
+        return openFlash(&frmFlash::PlayLaster);
+    }
+
+    frmFlash& openFlash(void (frmFlash::*play)()) {
         flash = new frmFlash;
         flash->Load();
+        flash->Refresh();
         flash->Show();
-        flash->PlayLaster();
+        (flash->*play)();
         return *flash;
     }
 
