@@ -8,7 +8,9 @@ namespace ui {
 
 namespace {
 
-VideoScaling currentScaling = VideoScaling::InSource;
+// Stretching while painting, interpolated, costs least for a full-screen
+// picture (bench/README.md, media section).
+VideoScaling currentScaling = VideoScaling::InPainterSmooth;
 
 // The child widget itself: paints the source's frame over its whole area and
 // lets every input event through to the owner below it.
@@ -30,6 +32,7 @@ protected:
         } else if (frame.size() == size()) {
             painter.drawImage(QPoint(0, 0), frame);
         } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, currentScaling == VideoScaling::InPainterSmooth);
             painter.drawImage(rect(), frame);
         }
     }
@@ -75,7 +78,7 @@ void VideoWindow::frameReady() {
 }
 
 QSize VideoWindow::drawingSize(QSize naturalSize) const {
-    if (currentScaling == VideoScaling::InPainter || !d_->widget || !d_->widget->isVisible()) return naturalSize;
+    if (currentScaling != VideoScaling::InSource || !d_->widget || !d_->widget->isVisible()) return naturalSize;
     return d_->rect.size();
 }
 

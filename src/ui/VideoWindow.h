@@ -28,8 +28,9 @@ public:
 
 // Who scales the picture to the window's size: the frame source (drawing
 // straight at the window's size) or the window's painter (stretching a frame
-// drawn at the video's own size). Chosen by measurement, see bench/README.md.
-enum class VideoScaling { InSource, InPainter };
+// drawn at the video's own size, taking the nearest pixel or, smooth,
+// interpolating). Chosen by measurement, see bench/README.md.
+enum class VideoScaling { InSource, InPainter, InPainterSmooth };
 
 class VideoWindow {
 public:

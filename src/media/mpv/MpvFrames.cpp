@@ -19,7 +19,7 @@ bool MpvFrames::takeNewFrame(QSize size) {
 
 const QImage& MpvFrames::frameFor(QSize area) {
     const QSize wanted =
-        ui::VideoWindow::scaling() == ui::VideoScaling::InPainter && naturalSize_.isValid() ? naturalSize_ : area;
+        ui::VideoWindow::scaling() != ui::VideoScaling::InSource && naturalSize_.isValid() ? naturalSize_ : area;
     if (hasFrame_ && image_.size() != wanted.expandedTo(QSize(1, 1))) draw(wanted);
     return image_;
 }
