@@ -2,11 +2,11 @@
 // Drawing lives in ProgressbarDraw.cpp, mouse handling in ProgressbarMouse.cpp.
 #include "slider/Progressbar.h"
 
+#include <QApplication>
+
 #include "ui/Cursor.h"
 #include "ui/Guard.h"
 #include "ui/Numbers.h"
-
-#include <QApplication>
 
 namespace slider {
 
@@ -35,6 +35,14 @@ float Progressbar::ScaleHeight() const { return float(height() * ui::TwipsPerPix
 
 void Progressbar::notify(const QString& name) {
     if (PropertyChanged) PropertyChanged(name);
+}
+
+// The common setter: store, redraw, tell the host.
+template <typename T>
+void Progressbar::storeAndRedraw(T& field, T value, const QString& name) {
+    field = value;
+    Redraw();
+    notify(name);
 }
 
 void Progressbar::setCaption(const QString& text) {
@@ -80,52 +88,30 @@ void Progressbar::setBorderStyle(int value) {
 }
 
 void Progressbar::setBackColor(uint32_t oleColour) {
-    backColor_ = oleColour;
-    Redraw();
-    notify(QStringLiteral("BackColor"));
+    storeAndRedraw(backColor_, oleColour, QStringLiteral("BackColor"));
 }
 
-void Progressbar::setStyle(int32_t style) {
-    f_.mStyle = style;
-    Redraw();
-    notify(QStringLiteral("Style"));
-}
+void Progressbar::setStyle(int32_t style) { storeAndRedraw(f_.mStyle, style, QStringLiteral("Style")); }
 
-void Progressbar::setCanMove(bool on) {
-    f_.mCanMove = on;
-    Redraw();
-    notify(QStringLiteral("CanMove"));
-}
+void Progressbar::setCanMove(bool on) { storeAndRedraw(f_.mCanMove, on, QStringLiteral("CanMove")); }
 
 void Progressbar::setTopColor(uint32_t oleColour) {
-    f_.mTopColor = oleColour;
-    Redraw();
-    notify(QStringLiteral("TopColor"));
+    storeAndRedraw(f_.mTopColor, oleColour, QStringLiteral("TopColor"));
 }
 
 void Progressbar::setBottomColor(uint32_t oleColour) {
-    f_.mBottomColor = oleColour;
-    Redraw();
-    notify(QStringLiteral("BottomColor"));
+    storeAndRedraw(f_.mBottomColor, oleColour, QStringLiteral("BottomColor"));
 }
 
 void Progressbar::setGotTopColor(uint32_t oleColour) {
-    f_.mGotTopColor = oleColour;
-    Redraw();
-    notify(QStringLiteral("GotTopColor"));
+    storeAndRedraw(f_.mGotTopColor, oleColour, QStringLiteral("GotTopColor"));
 }
 
 void Progressbar::setGotBottomColor(uint32_t oleColour) {
-    f_.mGotBottomColor = oleColour;
-    Redraw();
-    notify(QStringLiteral("GotBottomColor"));
+    storeAndRedraw(f_.mGotBottomColor, oleColour, QStringLiteral("GotBottomColor"));
 }
 
-void Progressbar::setMax(int32_t value) {
-    f_.mMax = value;
-    Redraw();
-    notify(QStringLiteral("Max"));
-}
+void Progressbar::setMax(int32_t value) { storeAndRedraw(f_.mMax, value, QStringLiteral("Max")); }
 
 int16_t Progressbar::Bite_LP() const { return ui::CInt(f_.mBiteLP / double(ui::TwipsPerPixel)); }
 int16_t Progressbar::Bite_RP() const { return ui::CInt(f_.mBiteRP / double(ui::TwipsPerPixel)); }
@@ -151,11 +137,7 @@ void Progressbar::setValue(int32_t value) {
     notify(QStringLiteral("Value"));
 }
 
-void Progressbar::setIsShowCmd(bool on) {
-    f_.mIsShowCmd = on;
-    Redraw();
-    notify(QStringLiteral("IsShowCmd"));
-}
+void Progressbar::setIsShowCmd(bool on) { storeAndRedraw(f_.mIsShowCmd, on, QStringLiteral("IsShowCmd")); }
 
 void Progressbar::WriteProperties(PropertyBag& bag) const {
     // Some save defaults differ from the values after initialisation (Value

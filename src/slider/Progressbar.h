@@ -207,6 +207,8 @@ private:
     bool IsCursorOnThumb() const;
 
     void notify(const QString& name);
+    template <typename T>
+    void storeAndRedraw(T& field, T value, const QString& name);
     void applyCursor();
 
     ProgressbarFields f_;
