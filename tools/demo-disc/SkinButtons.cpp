@@ -154,13 +154,16 @@ QList<ButtonPicture> makeButtons() {
         {QStringLiteral("image\\pause.jpg"), QStringLiteral("image\\Pause_h.jpg"), QRect(86, 546, 28, 28), Glyph::Pause},
         {QStringLiteral("image\\stop.jpg"), QStringLiteral("image\\Stop_h.jpg"), QRect(160, 539, 40, 40), Glyph::Stop},
         {QStringLiteral("image\\void.jpg"), QStringLiteral("image\\void_h.jpg"), QRect(230, 557, 28, 28), Glyph::SoundOn},
-        {QStringLiteral("image\\help.jpg"), QStringLiteral("image\\help_h.jpg"), QRect(592, 8, 41, 17), Glyph::Help},
-        {QStringLiteral("image\\fscren.jpg"), QStringLiteral("image\\fscren_h.jpg"), QRect(640, 8, 41, 17), Glyph::FullScreen},
-        {QStringLiteral("image\\close.jpg"), QStringLiteral("image\\close_h.jpg"), QRect(696, 8, 41, 17), Glyph::Close},
+        {QStringLiteral("image\\help.jpg"), QStringLiteral("image\\help_h.jpg"), QRect(695, 8, 30, 17), Glyph::Help},
+        {QStringLiteral("image\\fscren.jpg"), QStringLiteral("image\\fscren_h.jpg"), QRect(730, 8, 30, 17), Glyph::FullScreen},
+        {QStringLiteral("image\\close.jpg"), QStringLiteral("image\\close_h.jpg"), QRect(765, 8, 30, 17), Glyph::Close},
         {QStringLiteral("image\\sy.jpg"), QStringLiteral("image\\sy_h.jpg"), QRect(59, 350, 65, 33), Glyph::Sound},
         {QStringLiteral("image\\dh.jpg"), QStringLiteral("image\\dh_h.jpg"), QRect(59, 418, 65, 33), Glyph::Animation},
         {QStringLiteral("image\\tp.jpg"), QStringLiteral("image\\tp_h.jpg"), QRect(49, 339, 103, 25), Glyph::Pictures},
     };
+    // The three buttons of the title band are kept at the window's right edge,
+    // 35 pixels apart (at 695, 730 and 765 in the 800-pixel window), so their
+    // pictures are 30 pixels wide to leave a gap between them.
     QList<ButtonPicture> out;
     for (const Pair& pair : pairs) {
         out.append({pair.rest, pair.rect, pair.glyph, false});

@@ -117,8 +117,11 @@ QImage PlayerBackground(const QImage& chrome) {
     // shown, and the window then shows this in its place.
     PaintIdleSeekTrack(image, layout::seekBar);
     QPainter p(&image);
+    // Buttons that stay where they are drawn; the title band's buttons move
+    // with the window's right edge and the pictures button is never shown.
     for (const ButtonPicture& b : ButtonPictures())
-        if (!b.hover && b.glyph != Glyph::SoundOff && b.glyph != Glyph::Pictures)
+        if (!b.hover && (b.glyph == Glyph::Play || b.glyph == Glyph::Pause || b.glyph == Glyph::Stop ||
+                         b.glyph == Glyph::SoundOn || b.glyph == Glyph::Sound || b.glyph == Glyph::Animation))
             PaintButton(p, QRectF(b.rect), b.glyph, false);
     p.end();
     return image;
