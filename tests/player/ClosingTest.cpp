@@ -22,6 +22,7 @@ protected:
             answerWasFalse = dialog->ReturnValue() == 0;
             dialogShowsBackground = fixture::showsSkin(dialog->picture(), "image\\CBack.jpg");
             dialogSize = dialog->size();
+            centreOffset = dialog->geometry().center() - w().geometry().center();
             sim.advance(0.5);
             click(ok ? dialog->imgOk : dialog->imgCancel);
         };
@@ -36,6 +37,7 @@ protected:
     bool answerWasFalse = false;
     bool dialogShowsBackground = false;
     QSize dialogSize;
+    QPoint centreOffset{99, 99};
 };
 
 }  // namespace
@@ -44,12 +46,14 @@ TEST_F(ClosingTest, CancelChangesNothingAndPlaybackGoesOnBehindTheDialog) {
     playLesson();
     sim.advance(1.0);
     const double before = sim::lastSimGraph()->position();
+    w().move(w().pos() + QPoint(37, 23));  // dragged away from the screen's centre
     answerWith(false);
     click(w().Image3);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(answerWasFalse);
     EXPECT_TRUE(dialogShowsBackground);
     EXPECT_EQ(dialogSize, QSize(418, 265));
+    EXPECT_LE(centreOffset.manhattanLength(), 2);  // centred over the main window
     EXPECT_TRUE(w().isLoaded());
     ASSERT_NE(w().Player, nullptr);
     EXPECT_EQ(sim::lastSimGraph()->state(), sim::SimMediaGraph::State::Running);
