@@ -36,8 +36,10 @@ std::unique_ptr<slider::Progressbar> SeekBar() {
     bar->setBite_LP(17);
     bar->setBite_RP(16);
     bar->setPicture(SeekBarStrip(), 17, 17, 1, 1, 16);
-    bar->MouseOverCmd = [] {};
-    bar->MouseOutCmd = [] {};
+    // The main window's handlers: the pointer follows the thumb state.
+    slider::Progressbar* raw = bar.get();
+    bar->MouseOverCmd = [raw] { raw->setcMousePointer(99); };
+    bar->MouseOutCmd = [raw] { raw->setcMousePointer(0); };
     bar->Changed = [](int32_t&, int32_t&) {};
     return bar;
 }

@@ -59,8 +59,13 @@ void Progressbar::setcMouseIcon(const ui::Picture& picture) {
 }
 
 void Progressbar::setcMousePointer(int pointer) {
-    mousePointer_ = ui::CInt(pointer);
-    applyCursor();
+    const int16_t value = ui::CInt(pointer);
+    // The seek bar's host sets the pointer on every redraw (100 times a second
+    // while a file plays); only a change reaches the window system.
+    if (value != mousePointer_) {
+        mousePointer_ = value;
+        applyCursor();
+    }
     notify(QStringLiteral("cMousePointer"));
 }
 
