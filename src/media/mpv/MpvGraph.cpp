@@ -44,6 +44,28 @@ int64_t entryOf(const mpv_node& result) {
     return -1;
 }
 
+// loadfile with named arguments: the file, replacing the one open, with
+// options ("key=value,...") that hold for this file only.
+int loadFile(mpv_handle* h, QByteArray& file, const char* options, mpv_node& result) {
+    char name[] = "name", command[] = "loadfile", url[] = "url", flags[] = "flags", replace[] = "replace",
+         opts[] = "options";
+    char* keys[] = {name, url, flags, opts};
+    mpv_node values[4];
+    values[0].format = MPV_FORMAT_STRING;
+    values[0].u.string = command;
+    values[1].format = MPV_FORMAT_STRING;
+    values[1].u.string = file.data();
+    values[2].format = MPV_FORMAT_STRING;
+    values[2].u.string = replace;
+    values[3].format = MPV_FORMAT_STRING;
+    values[3].u.string = const_cast<char*>(options);
+    mpv_node_list list{4, values, keys};
+    mpv_node args;
+    args.format = MPV_FORMAT_NODE_MAP;
+    args.u.list = &list;
+    return mpv_command_node(h, &args, &result);
+}
+
 }  // namespace
 
 MpvGraph::MpvGraph()
@@ -95,14 +117,13 @@ void MpvGraph::openFile(const QString& path) {
     // Video CD tracks are MPEG program streams inside CD-ROM sectors; the
     // program-stream demuxer finds its packs between the sector headers, but
     // the format probe is not sure enough of them to pick it by itself.
+    // The choice is an option of this file alone, so the next file is probed.
     const bool videoCdTrack = info.suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0;
-    mpv_set_property_string(h, "demuxer-lavf-format", videoCdTrack ? "mpeg" : "");
     setPaused(true);
 
-    const QByteArray file = QFileInfo(resolved).absoluteFilePath().toUtf8();
-    const char* load[] = {"loadfile", file.constData(), "replace", nullptr};
+    QByteArray file = info.absoluteFilePath().toUtf8();
     mpv_node result{};
-    const int rc = mpv_command_ret(h, load, &result);
+    const int rc = loadFile(h, file, videoCdTrack ? "demuxer-lavf-format=mpeg" : "", result);
     if (rc < 0) fail(QString::fromLatin1(mpv_error_string(rc)));
     file_.entry = entryOf(result);
     mpv_free_node_contents(&result);
