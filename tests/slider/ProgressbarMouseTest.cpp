@@ -87,6 +87,7 @@ TEST_F(SliderMouseTest, DragFollowsTheMouseAndValueAssignmentsWaitForTheRelease)
     bar->setValue(10);  // dropped while the button is held: notice only
     EXPECT_EQ(bar->Value(), 100);
     EXPECT_EQ(notices, QStringList({"Value"}));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Changed 10/100"), 0);
     drag(-400);
     EXPECT_EQ(bar->Value(), 0);
     EXPECT_EQ(pixel(24, 4), skin::Frames[2]);  // the pressed look at the left end
@@ -133,6 +134,18 @@ TEST_F(SliderMouseTest, HoverOnTheThumbAndTheLeaveWatch) {
     EXPECT_FALSE(bar->fields().mHover);
     EXPECT_FALSE(bar->Timer1().Enabled());
     EXPECT_EQ(pixel(120, 4), skin::Frames[0]);
+}
+
+TEST_F(SliderMouseTest, ThumbEdgesAreOutside) {
+    // A MouseMove handler puts the pointer exactly on the thumb's edges.
+    const float left = bar->fields().mCmdLeft;  // 1680.1
+    for (const auto& [x, expected] : std::vector<std::pair<float, std::string>>{
+             {left, "Out"}, {left + 0.01f, "Over"}, {left + 240.0f, "Out"}, {left + 239.99f, "Over"}}) {
+        bar->MouseMove = [x = x](int16_t&, int16_t&, float& X, float&) { X = x; };
+        log.clear();
+        hover(0);
+        EXPECT_EQ(log, Log({expected})) << x;
+    }
 }
 
 TEST_F(SliderMouseTest, FixedBarRaisesMouseEventsOnlyAndRedrawsOnLeaving) {
