@@ -37,8 +37,8 @@ void DrawStep(Step&& step) {
     }
 }
 
-// A position in twips to the nearest pixel.
-int ToPixel(double twips) { return int(ui::RoundHalfEven(twips / Twips)); }
+// A position in twips to the nearest pixel; one beyond 32 bits fails the step.
+int ToPixel(double twips) { return ui::CLng(twips / Twips); }
 
 // Draws a picture (or the sourceTwips part of it) stretched into the target
 // rectangle given in twips. A negative width draws it mirrored, extending left

@@ -211,4 +211,14 @@ TEST_F(SliderTest, MaxZeroPutsTheThumbAtTheLeftWithoutFailing) {
     EXPECT_FLOAT_EQ(bar->fields().mCmdLeft, -120.0f);
     bar->setMax(-7);
     EXPECT_EQ(bar->Max(), 1);
+
+    // A positive value with a hugely negative Max draws like Max, putting the
+    // thumb billions of pixels to the left: those drawing steps fail and are
+    // skipped, the caps still show.
+    bar->setValue(50);
+    bar->setMax(-2000000000);
+    EXPECT_EQ(bar->Max(), 1);
+    EXPECT_LT(bar->fields().mCmdLeft, -1e12f);
+    EXPECT_EQ(pixel(0, 4), skin::LeftCap);
+    EXPECT_EQ(pixel(239, 4), skin::RightCap);
 }
