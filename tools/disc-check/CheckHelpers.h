@@ -24,6 +24,10 @@ void CheckConfiguration(DiscReport& r);  // lists, values, [menu] lines, [naviga
 void CheckMenuPages(DiscReport& r);      // pages, ranges, items, overlaps
 void CheckPictures(DiscReport& r);       // menu pictures and the skin
 
+// A warning when the disc-relative name matches a file only in another letter
+// case.
+void WarnIfCaseOnly(DiscReport& r, const QString& where, const QString& entry);
+
 // The media kinds of the intro window.
 bool IsVideoKind(const QString& name);
 bool IsPictureKind(const QString& name);

@@ -25,6 +25,14 @@ bool IsPictureKind(const QString& name) {
     return kind == QLatin1String("gif") || kind == QLatin1String("jpg");
 }
 
+void WarnIfCaseOnly(DiscReport& r, const QString& where, const QString& entry) {
+    if (ui::MatchesOnlyIgnoringCase(r.folder + entry))
+        AddWarning(r, where,
+                   QStringLiteral("%1 exists only in another letter case; the player finds it, but a copy on a "
+                                  "case-sensitive medium may not. Rename the file or the entry to match.")
+                       .arg(Quoted(entry)));
+}
+
 namespace {
 
 void WarnIfCut(DiscReport& r, const ProfileString& value, const QString& where) {
@@ -33,14 +41,6 @@ void WarnIfCut(DiscReport& r, const ProfileString& value, const QString& where) 
                    QStringLiteral("The value is longer than 255 bytes; the player reads only its first 255 bytes "
                                   "(\"…%1\"). Shorten it.")
                        .arg(value.text.right(20)));
-}
-
-void WarnIfCaseOnly(DiscReport& r, const QString& where, const QString& entry) {
-    if (ui::MatchesOnlyIgnoringCase(r.folder + entry))
-        AddWarning(r, where,
-                   QStringLiteral("%1 exists only in another letter case; the player finds it, but a copy on a "
-                                  "case-sensitive medium may not. Rename the file or the entry to match.")
-                       .arg(Quoted(entry)));
 }
 
 void CheckIntroList(DiscReport& r, const ProfileString& header, bool introConfigured) {

@@ -107,11 +107,8 @@ void CheckPlayedFile(DiscReport& r, const MenuEntry& e) {
                  QStringLiteral("The file %1 is missing (%2); a click shows \"未找到播放文件\" instead of playing. Add "
                                 "the file or correct the name.")
                      .arg(Quoted(e.arg), ui::DisplayPath(r.folder + e.arg)));
-    } else if (ui::MatchesOnlyIgnoringCase(r.folder + e.arg)) {
-        AddWarning(r, where,
-                   QStringLiteral("%1 exists only in another letter case; the player finds it, but a copy on a "
-                                  "case-sensitive medium may not. Rename the file or the entry to match.")
-                       .arg(Quoted(e.arg)));
+    } else {
+        WarnIfCaseOnly(r, where, e.arg);
     }
 }
 

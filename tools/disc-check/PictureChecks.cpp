@@ -54,11 +54,8 @@ void CheckMenuPictures(DiscReport& r) {
                          .arg(Quoted(entry), problem,
                               i == 0 ? QStringLiteral("the main window cannot open")
                                      : QStringLiteral("showing the page would end the player")));
-        } else if (ui::MatchesOnlyIgnoringCase(r.folder + entry)) {
-            AddWarning(r, where,
-                       QStringLiteral("%1 exists only in another letter case; the player finds it, but a copy on a "
-                                      "case-sensitive medium may not. Rename the file or the entry to match.")
-                           .arg(Quoted(entry)));
+        } else {
+            WarnIfCaseOnly(r, where, entry);
         }
     }
 }
