@@ -2,6 +2,7 @@
 
 #include "startup/MenuItem.h"
 #include "ui/Errors.h"
+#include "ui/Numbers.h"
 #include "ui/Picture.h"
 
 #include <QDir>
@@ -60,9 +61,10 @@ void DrawArrow(QPainter& painter, const DiscReport& report, const MenuEntry& ite
     const int width = arrow ? arrow->pixelWidth() : 16;
     const int height = arrow ? arrow->pixelHeight() : 16;
     // As setArrow places it: left of the item by the arrow's width and 5 more,
-    // centred on the item's height (in floating point).
+    // centred on the item's height (in floating point, then to whole pixels,
+    // halves to even).
     const double left = r.left - width - 5;
-    const double top = r.top + (double(r.bottom - r.top) - height) / 2.0;
+    const double top = ui::RoundHalfEven(r.top + (double(r.bottom - r.top) - height) / 2.0);
     if (arrow) {
         painter.drawImage(QPointF(left, top), arrow->image());
     } else {
