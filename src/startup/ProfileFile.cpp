@@ -174,4 +174,28 @@ ProfileSection ProfileGetSection(const QByteArray& file, QStringView section) {
     return result;
 }
 
+QStringList ProfileSectionNames(const QByteArray& file) {
+    QStringList names;
+    if (file.isEmpty()) return names;
+    const Prepared p = Prepare(file);
+    for (const Line& line : SplitLines(p.bytes))
+        if (const auto name = SectionName(p, line))
+            names.append(DecodeText(p.bytes.mid(name->begin, name->end - name->begin), p.encoding));
+    return names;
+}
+
+QStringList ProfileKeyNames(const QByteArray& file, QStringView section) {
+    QStringList keys;
+    if (file.isEmpty()) return keys;
+    const Prepared p = Prepare(file);
+    const auto lines = FindSection(p, section);
+    if (!lines) return keys;
+    for (const Line& line : *lines) {
+        if (!IsEntry(p, line)) continue;
+        if (const auto entry = SplitEntry(p, line))
+            keys.append(DecodeText(p.bytes.mid(entry->key.begin, entry->key.end - entry->key.begin), p.encoding));
+    }
+    return keys;
+}
+
 }  // namespace startup

@@ -15,6 +15,7 @@
 // (UTF-8 when the whole file is valid UTF-8, else GB18030).
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace startup {
@@ -40,5 +41,11 @@ inline const char* const kProfileDefault = "Default Caption";
 
 ProfileString ProfileGetString(const QByteArray& file, QStringView section, QStringView key);
 ProfileSection ProfileGetSection(const QByteArray& file, QStringView section);
+
+// The names of every section in file order, repeats included (tools warn about
+// the repeats, which the reader ignores).
+QStringList ProfileSectionNames(const QByteArray& file);
+// The keys of the first section of that name, in file order, repeats included.
+QStringList ProfileKeyNames(const QByteArray& file, QStringView section);
 
 }  // namespace startup

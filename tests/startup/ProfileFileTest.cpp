@@ -90,6 +90,13 @@ TEST(ProfileFile, SectionIsEveryLineFollowedByNul) {
     EXPECT_EQ(ProfileGetSection("[menu]\r\n", u"menu").text, QString());
 }
 
+TEST(ProfileFile, NamesOfSectionsAndKeysWithTheirRepeats) {
+    const QByteArray file = "[main]\r\nface=a\r\nFACE=b\r\n;x=y\r\nno key\r\n[Main]\r\nface=c\r\n[menu]\r\n";
+    EXPECT_EQ(ProfileSectionNames(file), QStringList({"main", "Main", "menu"}));
+    EXPECT_EQ(ProfileKeyNames(file, u"MAIN"), QStringList({"face", "FACE"}));
+    EXPECT_TRUE(ProfileKeyNames(file, u"navigate").isEmpty());
+}
+
 TEST(ProfileFile, LongSectionIsCutAt9998Bytes) {
     QByteArray file = "[menu]\r\n";
     // 100 lines of 99 bytes each, plus a NUL each: 10,000 bytes.

@@ -111,6 +111,13 @@ TEST(DiscCheck, SmallDiscsReportTheirProblems) {
          nullptr, {{W, "[menu] 4list", "another letter case"}}},
         {"value cut at 255 bytes", [&](DiscSpec& s) { s.donghua = longTarget; }, nullptr,
          {{W, "[navigate] donghua", "255 bytes"}}},
+        {"repeated section and key", [](DiscSpec& s) { s.donghua += "\r\nDongHua=http://other"; },
+         [](DiscFixture& d) {
+             QFile ini(d.filePath("AUTORUN.INF"));
+             ASSERT_TRUE(ini.open(QIODevice::Append));
+             ini.write("[MAIN]\r\nface=other.jpg\r\n");
+         },
+         {{W, "[main]", "appears 2 times"}, {W, "[navigate] DongHua", "more than once"}}},
         {"menu section cut at 9,998 bytes",
          [](DiscSpec& s) {
              for (int i = 10; i < 400; ++i) s.menu << QStringLiteral("%1list=1,2,3,4,#url,padding-padding").arg(i);

@@ -11,6 +11,8 @@
 #include "ui/DiscFiles.h"
 #include "ui/Errors.h"
 
+#include <algorithm>
+
 namespace disccheck {
 
 using namespace startup;
@@ -155,6 +157,37 @@ void ReadMenuLines(DiscReport& r) {
     }
 }
 
+// Repeated sections and keys: the profile reader takes the first and ignores
+// the rest, which an author rarely means. ([menu] repeats are errors of their
+// own.)
+void WarnAboutRepeats(DiscReport& r) {
+    const QByteArray file = ReadConfigFile(Shared().IniFile);
+    const QStringList sections = ProfileSectionNames(file);
+    for (const char* name : {"main", "menu", "navigate"}) {
+        const QString section = QString::fromLatin1(name);
+        const auto times = std::count_if(sections.begin(), sections.end(), [&](const QString& s) {
+            return s.compare(section, Qt::CaseInsensitive) == 0;
+        });
+        if (times > 1)
+            AddWarning(r, QLatin1Char('[') + section + QLatin1Char(']'),
+                       QStringLiteral("The section appears %1 times; the player reads only the first. Merge them.")
+                           .arg(times));
+    }
+    for (const char* name : {"main", "navigate"}) {
+        const QString section = QString::fromLatin1(name);
+        QStringList seen;
+        for (const QString& key : ProfileKeyNames(file, section)) {
+            if (seen.contains(key, Qt::CaseInsensitive)) {
+                AddWarning(r, QStringLiteral("[%1] %2").arg(section, key),
+                           QStringLiteral("The key appears more than once; the player reads only the first value. "
+                                          "Remove the others."));
+                continue;
+            }
+            seen.append(key);
+        }
+    }
+}
+
 void ReadNavigate(DiscReport& r) {
     for (const char* name : {"donghua", "shengyin"}) {
         const QString key = QString::fromLatin1(name);
@@ -195,6 +228,7 @@ void CheckConfiguration(DiscReport& r) {
     WarnIfCut(r, newloop, QStringLiteral("[main] newloop"));
     r.newloop = SplitList(newloop.text);
     ReadNavigate(r);
+    WarnAboutRepeats(r);
 }
 
 }  // namespace disccheck
