@@ -10,8 +10,9 @@ const QColor kBlue(47, 111, 196), kBlueDark(31, 76, 145);
 const QColor kGreen(38, 150, 112), kGreenDark(24, 106, 80);
 const QColor kOrange(235, 127, 58), kOrangeDark(190, 88, 32);
 
-MenuItem lesson(int n, const QString& title, const QString& note, int top, const QString& action) {
-    return {n, title, note, QRect(112, top, 360, 48), action, ItemLook::Lesson, {}};
+MenuItem lesson(int n, const QString& badge, const QString& title, const QString& note, int top,
+                const QString& action) {
+    return {n, title, note, QRect(112, top, 360, 48), action, ItemLook::Lesson, badge};
 }
 MenuItem chip(int n, const QString& title, const QString& glyph, QRect rect, const QString& action) {
     return {n, title, {}, rect, action, ItemLook::Chip, glyph};
@@ -30,11 +31,11 @@ DiscContent makeContent() {
     // The lessons use the disc's own word "播放"; page 2 uses "lesson".
     c.pages.append({QStringLiteral("目录\\主菜单.jpg"), QStringLiteral("主菜单"),
                     QStringLiteral("第一单元 · 颜色、形状和数字"), kBlue, kBlueDark,
-                    {lesson(1, QStringLiteral("第一课  认识颜色"), QStringLiteral("WMV 视频 · 6 秒"), 124,
+                    {lesson(1, QStringLiteral("1"), QStringLiteral("第一课  认识颜色"), QStringLiteral("WMV 视频 · 6 秒"), 124,
                             QStringLiteral("播放,第一单元\\第一课.wmv")),
-                     lesson(2, QStringLiteral("第二课  有趣的形状"), QStringLiteral("MPEG 视频 · 6 秒"), 184,
+                     lesson(2, QStringLiteral("2"), QStringLiteral("第二课  有趣的形状"), QStringLiteral("MPEG 视频 · 6 秒"), 184,
                             QStringLiteral("播放,第一单元\\第二课.mpg")),
-                     lesson(3, QStringLiteral("第三课  数一数"), QStringLiteral("VCD 视频 · 6 秒"), 244,
+                     lesson(3, QStringLiteral("3"), QStringLiteral("第三课  数一数"), QStringLiteral("VCD 视频 · 6 秒"), 244,
                             QStringLiteral("播放,mpegav\\avseq01.dat")),
                      chip(4, QStringLiteral("使用帮助"), QStringLiteral("?"), QRect(112, 320, 112, 40),
                           QStringLiteral("url,help\\help.htm")),
@@ -47,22 +48,24 @@ DiscContent makeContent() {
     c.pages.append({QStringLiteral("目录\\第二单元.jpg"), QStringLiteral("第二单元"),
                     QStringLiteral("生活和自然"), kGreen, kGreenDark,
                     {back(7, QStringLiteral("redirect,1")),
-                     lesson(8, QStringLiteral("第四课  我的一天"), QStringLiteral("MPEG 视频 · 6 秒"), 124,
+                     lesson(8, QStringLiteral("4"), QStringLiteral("第四课  我的一天"), QStringLiteral("MPEG 视频 · 6 秒"), 124,
                             QStringLiteral("lesson,第二单元\\第四课.mpg")),
-                     lesson(9, QStringLiteral("第五课  动物朋友"), QStringLiteral("WMV 视频 · 6 秒"), 184,
+                     lesson(9, QStringLiteral("5"), QStringLiteral("第五课  动物朋友"), QStringLiteral("WMV 视频 · 6 秒"), 184,
                             QStringLiteral("lesson,第二单元\\第五课.wmv")),
                      chip(10, QStringLiteral("课外天地"), QStringLiteral("›"), QRect(112, 260, 136, 40),
                           QStringLiteral("redirect,3"))}});
 
-    // Page 3: a song, a link to a web page and the intro clip on its own.
+    // Page 3: two songs, a link to a web page and the intro clip on its own.
     c.pages.append({QStringLiteral("目录\\课外天地.jpg"), QStringLiteral("课外天地"),
                     QStringLiteral("儿歌和更多内容"), kOrange, kOrangeDark,
                     {back(11, QStringLiteral("redirect,1")),
-                     lesson(12, QStringLiteral("儿歌  小星星"), QStringLiteral("VCD 视频 · 6 秒"), 124,
+                     lesson(12, QStringLiteral("♪"), QStringLiteral("儿歌  小星星"), QStringLiteral("VCD 视频 · 6 秒"), 124,
                             QStringLiteral("播放,儿歌\\小星星.dat")),
-                     chip(13, QStringLiteral("访问网站"), QStringLiteral("↗"), QRect(112, 200, 136, 40),
+                     lesson(13, QStringLiteral("♪"), QStringLiteral("儿歌  两只老虎"), QStringLiteral("MPEG 视频 · 6 秒"),
+                            184, QStringLiteral("播放,儿歌\\两只老虎.mpg")),
+                     chip(14, QStringLiteral("访问网站"), QStringLiteral("↗"), QRect(112, 260, 136, 40),
                           QStringLiteral("url,https://example.org/")),
-                     chip(14, QStringLiteral("片头动画"), QStringLiteral("↺"), QRect(260, 200, 136, 40),
+                     chip(15, QStringLiteral("片头动画"), QStringLiteral("↺"), QRect(260, 260, 136, 40),
                           QStringLiteral("header,片头\\片头.wmv"))}});
 
     const QSize area(528, 432), vcd(352, 288), intro(640, 480);
@@ -81,6 +84,8 @@ DiscContent makeContent() {
          QStringLiteral("小猫、小狗和小鸟"), area, 6, 698, QColor(196, 140, 40)},
         {QStringLiteral("儿歌\\小星星.dat"), ClipKind::VcdDat, QStringLiteral("儿歌  小星星"),
          QStringLiteral("一闪一闪亮晶晶"), vcd, 6, 784, QColor(40, 60, 130)},
+        {QStringLiteral("儿歌\\两只老虎.mpg"), ClipKind::Mpg, QStringLiteral("儿歌  两只老虎"),
+         QStringLiteral("两只老虎，跑得快"), area, 6, 622, QColor(200, 90, 140)},
         {QStringLiteral("片尾\\再见.mpg"), ClipKind::Mpg, QStringLiteral("再见，小探索家！"),
          QStringLiteral("下次再一起学习吧"), intro, 4, 392, kOrange},
     };

@@ -24,7 +24,7 @@ struct MenuItem {
     QRect rect;          // where the item is drawn on its 528 x 432 page
     QString action;      // word, "," and argument, as written in [menu]
     ItemLook look = ItemLook::Lesson;
-    QString glyph;       // a small symbol drawn on chips ("›", "‹", "↺", "?")
+    QString glyph;       // the symbol on a chip ("›", "‹", "↺", "?") or a lesson's badge
 };
 
 struct MenuPage {

@@ -33,10 +33,8 @@ void paintLesson(QPainter& p, const MenuPage& page, const MenuItem& item) {
     p.setBrush(Diagonal(badge, page.accent.lighter(110), page.accentDark));
     p.drawEllipse(badge);
     p.restore();
-    const QString title = item.title;
-    const QString number = QString::number(item.number);
-    CentredText(p, badge.adjusted(0, -1, 0, 0), number, CjkFont(14, true), Qt::white);
-    LeftText(p, QRectF(r.left() + 52, r.top() + 4, 260, 22), title, CjkFont(16, true), ink);
+    CentredText(p, badge.adjusted(0, -1, 0, 0), item.glyph, CjkFont(14, true), Qt::white);
+    LeftText(p, QRectF(r.left() + 52, r.top() + 4, 260, 22), item.title, CjkFont(16, true), ink);
     LeftText(p, QRectF(r.left() + 52, r.top() + 26, 260, 18), item.note, CjkFont(11), grey);
     // a round play mark at the right end
     const QRectF mark(r.right() - 38, r.center().y() - 13, 26, 26);
