@@ -23,6 +23,7 @@ constexpr Option requiredOptions[] = {
     {"keep-open", "yes"},        // stand on the last frame at the end
     {"idle", "yes"},             // the core lives on without a file
     {"pause", "yes"},            // a rendered file waits for Run
+    {"keepaspect", "no"},        // the picture fills the rectangle it is given
     {"hr-seek", "yes"},          // seeks land where asked
     // The MPEG program-stream demuxer seeks to the first keyframe after the
     // target; starting the demuxer this much earlier lets the exact seek decode

@@ -15,6 +15,8 @@ using Clock = std::chrono::steady_clock;
 
 // Property observations, told apart by their reply id.
 enum Observed : uint64_t { TimePos = 1, Duration, EofReached };
+// The reply id of seek commands.
+constexpr uint64_t seekReply = 100;
 
 double secondsLeft(Clock::time_point deadline) {
     return std::max(0.0, std::chrono::duration<double>(deadline - Clock::now()).count());
@@ -226,6 +228,10 @@ void MpvGraph::handleEvent(const mpv_event& event) {
             file_.timePos = file_.seekTarget;
         }
         break;
+    case MPV_EVENT_COMMAND_REPLY:
+        // A seek the core refused lands nowhere: report the position again.
+        if (event.reply_userdata == seekReply && event.error < 0) file_.seeking = false;
+        break;
     case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event.data);
         if (file_.loaded && end->playlist_entry_id == file_.entry) file_.ended = true;
@@ -282,7 +288,7 @@ void MpvGraph::put_CurrentPosition(double seconds) {
     const double target = std::clamp(seconds, 0.0, file_.duration);
     const QByteArray where = QByteArray::number(target, 'f', 6);
     const char* seek[] = {"seek", where.constData(), "absolute+exact", nullptr};
-    const int rc = mpv_command_async(core_->handle(), 0, seek);
+    const int rc = mpv_command_async(core_->handle(), seekReply, seek);
     if (rc < 0) throw ui::MediaError(QStringLiteral("seek failed: %1").arg(QLatin1String(mpv_error_string(rc))));
     file_.seeking = true;
     file_.seekTarget = target;
