@@ -4,6 +4,7 @@
 // change page, play a file). The side buttons open their [navigate] targets.
 #include "player/mForm.h"
 
+#include "player/MenuPage.h"
 #include "player/SkinFiles.h"
 #include "startup/DiscConfig.h"
 #include "startup/MenuItem.h"
@@ -38,12 +39,7 @@ QString mForm::HitTest(int16_t x, int16_t y) {
     if (Player) {
         return QString();
     }
-    if (CurrentPage < 1 || CurrentPage > NewLoops.size()) {
-        throw ui::RuntimeError(QStringLiteral("The [main] newloop value of the disc configuration has no item "
-                                              "range for menu page %1.")
-                                   .arg(CurrentPage));
-    }
-    const startup::PageRange range = startup::ParseRange(NewLoops[CurrentPage - 1]);
+    const startup::PageRange range = PageItems(NewLoops, CurrentPage);
     const SharedState& s = Shared();
     // Items are tried in ascending order and the first hit wins, so where
     // rectangles overlap the lower item number is found.
@@ -59,9 +55,7 @@ QString mForm::HitTest(int16_t x, int16_t y) {
             // Centred beside the item, and moved only when its top differs
             // from the item's top.
             if (double(imgTag.Top()) != double(r.top)) {
-                imgTag.setLeft(static_cast<int>(ui::RoundHalfEven(double(r.left) - imgTag.Width() - 5)));
-                imgTag.setTop(
-                    static_cast<int>(ui::RoundHalfEven(r.top + ((double(r.bottom) - r.top) - imgTag.Height()) / 2)));
+                imgTag.move(ArrowBeside(r, imgTag.size()));
             }
         }
         return key;

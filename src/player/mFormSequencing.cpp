@@ -4,6 +4,7 @@
 // through the intro list or returns to the menu page.
 #include "player/mForm.h"
 
+#include "player/MenuPage.h"
 #include "player/SkinFiles.h"
 #include "slider/Progressbar.h"
 #include "startup/DiscConfig.h"
@@ -67,12 +68,7 @@ void mForm::SetEnable(bool isEnable) {
 void mForm::setArrow() {
     const SharedState& s = Shared();
     NewLoops = startup::SplitList(startup::ReadIniString(QStringLiteral("main"), QStringLiteral("newloop"), s.IniFile));
-    if (CurrentPage < 1 || CurrentPage > NewLoops.size()) {
-        throw ui::RuntimeError(QStringLiteral("The [main] newloop value of the disc configuration has no item "
-                                              "range for menu page %1.")
-                                   .arg(CurrentPage));
-    }
-    int16_t n = startup::ParseRange(NewLoops[CurrentPage - 1]).first;
+    int16_t n = PageItems(NewLoops, CurrentPage).first;
 
     // Intro and page-change items get no arrow: it goes beside the next item.
     const QString word = startup::SplitAction(s.MenuActions.Item(startup::ItemKey(n))).word;
@@ -83,8 +79,7 @@ void mForm::setArrow() {
     const startup::MenuRect r = startup::ParseRect(s.MenuRects.Item(key), key);
 
     imgTag.setVisible(true);
-    imgTag.setLeft(static_cast<int>(ui::RoundHalfEven(double(r.left) - imgTag.Width() - 5)));
-    imgTag.setTop(static_cast<int>(ui::RoundHalfEven(r.top + (double(r.bottom) - r.top - imgTag.Height()) / 2)));
+    imgTag.move(ArrowBeside(r, imgTag.size()));
     Progressbar1.setVisible(false);
 }
 
