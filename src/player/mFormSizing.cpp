@@ -6,6 +6,8 @@
 #include "ui/MediaGraph.h"
 #include "ui/Numbers.h"
 
+#include <QScreen>
+
 void mForm::setsize(int32_t mWindowState) {
     // Requests mean nothing without a loaded, started file.
     if (!Player || !Player->isPlaying()) {
@@ -15,6 +17,11 @@ void mForm::setsize(int32_t mWindowState) {
         leaveFullScreen();
     } else {
         setWindowState(2);
+        // Without a window manager nothing enlarges a window for its state:
+        // the window covers its screen itself.
+        if (QScreen* s = screen(); s && geometry() != s->geometry()) {
+            setGeometry(s->geometry());
+        }
         coverWindowWithPicture();
     }
     refitVideo();
@@ -23,6 +30,11 @@ void mForm::setsize(int32_t mWindowState) {
 void mForm::leaveFullScreen() {
     if (WindowState() != 0) {
         setWindowState(0);
+        // Back to 800 x 600, centred, whether or not a window manager restores it.
+        if (size() != QSize(800, 600)) {
+            setWidth(800 * ui::TwipsPerPixel);
+            setHeight(600 * ui::TwipsPerPixel);
+        }
         setNormalArea();
     }
 }

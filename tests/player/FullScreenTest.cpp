@@ -2,6 +2,7 @@
 // requests that change nothing.
 #include "MainWindowFixture.h"
 
+#include <QScreen>
 #include <QTest>
 
 TEST_F(MainWindowTest, FullScreenOnAndOff) {
@@ -12,6 +13,7 @@ TEST_F(MainWindowTest, FullScreenOnAndOff) {
     form.Image2_Click();
     QCoreApplication::processEvents();
     EXPECT_EQ(form.WindowState(), 2);
+    EXPECT_EQ(form.geometry(), form.screen()->geometry());
     EXPECT_EQ(form.picPlay.geometry(), QRect(QPoint(0, 0), form.size()));
     EXPECT_EQ(g->rect(), QRect(QPoint(0, 0), form.picPlay.size()));
     EXPECT_EQ(g->owner(), form.picPlay.hWnd());
@@ -19,6 +21,7 @@ TEST_F(MainWindowTest, FullScreenOnAndOff) {
 
     QTest::keyClick(&form.picPlay, Qt::Key_Escape);
     EXPECT_EQ(form.WindowState(), 0);
+    EXPECT_EQ(form.size(), QSize(800, 600));
     EXPECT_EQ(form.picPlay.geometry(), QRect(206, 61, 528, 432));
     EXPECT_EQ(g->rect(), QRect(0, 0, 528, 432));
     EXPECT_EQ((std::vector<int>{form.Image1.Left(), form.Image2.Left(), form.Image3.Left()}),
