@@ -6,7 +6,6 @@
 #include "player/MakerLink.h"
 #include "player/SkinFiles.h"
 #include "slider/Progressbar.h"
-#include "ui/Cursor.h"
 #include "ui/Errors.h"
 #include "ui/Numbers.h"
 #include "ui/StringTable.h"
