@@ -33,11 +33,11 @@ bool DiscWriter::writeBytes(const QString& discName, const QByteArray& bytes) {
     return true;
 }
 
-bool DiscWriter::writeJpeg(const QString& discName, const QImage& image) {
+bool DiscWriter::writeImage(const QString& discName, const QImage& image, const char* format, int quality) {
     if (!makeFolderFor(discName)) return false;
-    QImageWriter writer(pathOf(discName), "jpeg");
-    writer.setQuality(94);
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
+    QImageWriter writer(pathOf(discName), format);
+    if (quality >= 0) writer.setQuality(quality);
+    if (!writer.write(image)) {
         error_ = QStringLiteral("cannot write %1: %2").arg(writer.fileName(), writer.errorString());
         return false;
     }
@@ -45,16 +45,13 @@ bool DiscWriter::writeJpeg(const QString& discName, const QImage& image) {
     return true;
 }
 
+bool DiscWriter::writeJpeg(const QString& discName, const QImage& image) {
+    return writeImage(discName, image.convertToFormat(QImage::Format_RGB32), "jpeg", 94);
+}
+
 bool DiscWriter::writeBmp(const QString& discName, const QImage& image) {
-    if (!makeFolderFor(discName)) return false;
     // 24 bits per pixel, as the skins of such discs are stored.
-    QImageWriter writer(pathOf(discName), "bmp");
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB888))) {
-        error_ = QStringLiteral("cannot write %1: %2").arg(writer.fileName(), writer.errorString());
-        return false;
-    }
-    written_ << discName;
-    return true;
+    return writeImage(discName, image.convertToFormat(QImage::Format_RGB888), "bmp", -1);
 }
 
 }  // namespace demo

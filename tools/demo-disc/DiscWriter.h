@@ -28,6 +28,8 @@ public:
     void noteWritten(const QString& discName) { written_ << discName; }
 
 private:
+    bool writeImage(const QString& discName, const QImage& image, const char* format, int quality);
+
     QString root_;
     QString error_;
     QStringList written_;
