@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace ui {
 
@@ -45,8 +46,11 @@ void Control::mouseMoveEvent(QMouseEvent* e) { raiseMouse(OnMouseMove, ButtonsHe
 void Control::mouseReleaseEvent(QMouseEvent* e) {
     const bool click = e->button() == Qt::LeftButton && pressedLeft_ && rect().contains(e->position().toPoint());
     if (e->button() == Qt::LeftButton) pressedLeft_ = false;
+    // A handler may unload the form that holds this control: touch nothing of
+    // it once it is gone.
+    const QPointer<Control> alive(this);
     raiseMouse(OnMouseUp, ButtonOf(e), e);
-    if (click && OnClick) Guarded([&] { OnClick(); });
+    if (click && alive && OnClick) Guarded([&] { OnClick(); });
 }
 
 // The second press of a double click raises DblClick instead of MouseDown; its

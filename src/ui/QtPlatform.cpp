@@ -53,8 +53,9 @@ std::unique_ptr<TimerBackend> QtPlatform::createTimer(std::function<void()> tick
 }
 
 void QtPlatform::pumpEvents() {
+    // Deferred deletions wait for the main loop, so a window unloaded inside a
+    // wait is not deleted under the handler that waits.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QThread::usleep(500);  // a wait loop around this must not spin a core
 }
 
