@@ -151,6 +151,25 @@ TEST(MpvGraphTest, VideoIsDrawnInsideTheOwnerAtItsRectangleAndLetsInputThrough) 
     EXPECT_FALSE(isRed(pixelOf(owner, {200, 150})));
 }
 
+// Full screen hands the video to another widget and back.
+TEST(MpvGraphTest, VideoMovesToANewOwner) {
+    QWidget first, second;
+    for (QWidget* w : {&first, &second}) {
+        w->resize(320, 240);
+        w->setAutoFillBackground(true);
+        w->setPalette(QPalette(Qt::blue));
+        w->show();
+    }
+    auto graph = media::CreateMpvGraph();
+    graph->RenderFile(clips().path(ClipKind::RedMpeg1));
+    graph->put_Owner(&first);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isRed(pixelOf(first, {160, 120})); }, 3000));
+    graph->put_Owner(&second);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isRed(pixelOf(second, {160, 120})); }, 3000));
+    EXPECT_FALSE(isRed(pixelOf(first, {160, 120})));
+    EXPECT_TRUE(first.findChildren<QWidget*>().isEmpty());
+}
+
 TEST(MpvGraphTest, StoppedPlayerStandsAtTheEndOnItsLastPicture) {
     sim::SimPlatform platform;
     platform.graphFactory = [] { return media::CreateMpvGraph(); };
