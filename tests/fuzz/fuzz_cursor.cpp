@@ -1,15 +1,11 @@
 // Any bytes as a .cur file: decoded or refused, never a crash.
 #include "ui/Cursor.h"
 #include "ui/Picture.h"
-#include <QGuiApplication>
+#include "FuzzGuiApp.h"
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
+AUTORUN_FUZZ_WITH_GUI_APP
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
