@@ -90,10 +90,10 @@ MpvGraph::~MpvGraph() {
 
 void MpvGraph::fail(const QString& cause) {
     failure_ = QStringLiteral("cannot play %1: %2").arg(ui::DisplayPath(file_.name), cause);
-    if (file_.entry >= 0 || file_.loaded) {
-        const char* stop[] = {"stop", nullptr};
-        mpv_command_async(core_->handle(), 0, stop);
-    }
+    // Whatever the core still has open (this file half opened, or the one
+    // before it) stops: the graph holds no file now.
+    const char* stop[] = {"stop", nullptr};
+    mpv_command_async(core_->handle(), 0, stop);
     file_.loaded = false;
     throw ui::MediaError(failure_);
 }
@@ -158,7 +158,6 @@ void MpvGraph::waitUntilLoaded(Clock::time_point deadline) {
             QString cause = end->reason == MPV_END_FILE_REASON_ERROR ? QString::fromLatin1(mpv_error_string(end->error))
                                                                      : QStringLiteral("the file closed while opening");
             if (!lastLogError_.isEmpty()) cause += QStringLiteral(" (%1)").arg(lastLogError_);
-            file_.entry = -1;  // already closed: nothing to stop
             fail(cause);
         }
         case MPV_EVENT_FILE_LOADED:
