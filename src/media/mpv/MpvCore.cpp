@@ -3,6 +3,8 @@
 #include <QMetaObject>
 #include <clocale>
 #include <cstring>
+#include <fstream>
+#include <string>
 #include <mpv/client.h>
 #include <mpv/render.h>
 
@@ -19,7 +21,6 @@ struct Option {
 constexpr Option requiredOptions[] = {
     {"config", "no"},            // no user configuration of the library
     {"vo", "libmpv"},            // video only through our render context
-    {"ao", "pulse,alsa,null"},   // no audio device: play on without sound
     {"keep-open", "yes"},        // stand on the last frame at the end
     {"idle", "yes"},             // the core lives on without a file
     {"pause", "yes"},            // a rendered file waits for Run
@@ -40,6 +41,16 @@ constexpr Option quietOptions[] = {
     {"hwdec", "no"},          {"load-stats-overlay", "no"},     {"load-osd-console", "no"},
     {"resume-playback", "no"}, {"save-position-on-quit", "no"},
 };
+
+// The sound outputs to try, in order; the null output last, so that a machine
+// without a sound device plays on in silence. ALSA is left out where the
+// kernel knows no sound card: trying it would only fill the error output.
+const char* audioOutputs() {
+    std::ifstream cards("/proc/asound/cards");
+    std::string first;
+    const bool anyCard = cards && std::getline(cards, first) && first.find("no soundcards") == std::string::npos;
+    return anyCard ? "pulse,alsa,null" : "pulse,null";
+}
 
 QString mpvFailure(const char* what, int code) {
     return QStringLiteral("media library: %1 failed (%2)").arg(QLatin1String(what), QLatin1String(mpv_error_string(code)));
@@ -64,6 +75,7 @@ MpvCore::MpvCore(std::function<void()> onEvents, std::function<void()> onFrame)
             throw ui::MediaError(mpvFailure(o.name, rc));
         }
     }
+    mpv_set_option_string(handle_, "ao", audioOutputs());
     for (const Option& o : quietOptions) mpv_set_option_string(handle_, o.name, o.value);
 
     int rc = mpv_initialize(handle_);
