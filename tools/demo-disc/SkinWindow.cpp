@@ -77,7 +77,12 @@ void paintSidePanel(QPainter& p, const DiscContent& content) {
 void paintPictureFrame(QPainter& p) {
     const QRectF area(layout::pictureArea);
     const QRectF frame = area.adjusted(-6, -6, 6, 6);
+    // The shadow stops above the seek bar, so that the bar's strip, cut from
+    // one column of the background, matches the background all along it.
+    p.save();
+    p.setClipRect(QRectF(0, 0, 800, layout::seekBar.top() - 1));
     SoftShadow(p, frame, 12, 8, 44);
+    p.restore();
     RoundedPanel(p, frame, 12, Vertical(frame, Qt::white, QColor(240, 244, 250)), QColor(210, 220, 234));
     p.fillRect(area, QColor(30, 40, 56));
 }
