@@ -1,7 +1,7 @@
 // disc-check on small discs: what each must report, the JSON of a disc with
 // the configuration's own examples, and the command's exit status.
 #include "DiscReport.h"
-#include "DiscSpec.h"
+#include "DiscPlan.h"
 #include "ReportFormat.h"
 
 #include <QProcess>
@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace disccheck;
-using discspec::DiscSpec;
+using discplan::DiscPlan;
 using fixture::DiscFixture;
 
 namespace {
@@ -22,7 +22,7 @@ struct Expected {
 
 struct Case {
     const char* name;
-    std::function<void(DiscSpec&)> change;
+    std::function<void(DiscPlan&)> change;
     std::function<void(DiscFixture&)> damage;  // after the disc is written
     std::vector<Expected> expected;
 };
@@ -41,7 +41,7 @@ std::string Describe(const DiscReport& r) {
 
 TEST(DiscCheck, ACompleteDiscHasNoProblems) {
     DiscFixture disc;
-    discspec::WriteDisc(disc, DiscSpec{});
+    discplan::WriteDisc(disc, DiscPlan{});
     const DiscReport r = CheckDisc(disc.path());
     EXPECT_TRUE(r.problems.empty()) << Describe(r);
 }
@@ -49,43 +49,43 @@ TEST(DiscCheck, ACompleteDiscHasNoProblems) {
 TEST(DiscCheck, SmallDiscsReportTheirProblems) {
     const QString longTarget = QStringLiteral("http://example.com/") + QString(300, QLatin1Char('x'));
     const std::vector<Case> cases = {
-        {"second intro file missing", [](DiscSpec& s) { s.header = "a.wmv,b.wmv"; }, nullptr,
+        {"second intro file missing", [](DiscPlan& s) { s.header = "a.wmv,b.wmv"; }, nullptr,
          {{E, "[main] header", "\"b.wmv\" is missing"}}},
-        {"no header key", [](DiscSpec& s) { s.header.reset(); }, nullptr, {{E, "[main] header", "Default Caption"}}},
+        {"no header key", [](DiscPlan& s) { s.header.reset(); }, nullptr, {{E, "[main] header", "Default Caption"}}},
         {"no configuration file", nullptr, [](DiscFixture& d) { QFile::remove(d.filePath("AUTORUN.INF")); },
          {{E, "AUTORUN.INF", "no AUTORUN.INF"}}},
-        {"line without =", [](DiscSpec& s) { s.menu << "5list 1,2,3,4,#url"; }, nullptr,
+        {"line without =", [](DiscPlan& s) { s.menu << "5list 1,2,3,4,#url"; }, nullptr,
          {{E, "[menu] \"5list 1,2,3,4,#url\"", "no \"=\""}}},
-        {"# right after =", [](DiscSpec& s) { s.menu << "5list=#url"; }, nullptr, {{E, "[menu]", "right after"}}},
-        {"repeated key in another case", [](DiscSpec& s) { s.menu << "2LIST=1,2,3,4,#url,x"; }, nullptr,
+        {"# right after =", [](DiscPlan& s) { s.menu << "5list=#url"; }, nullptr, {{E, "[menu]", "right after"}}},
+        {"repeated key in another case", [](DiscPlan& s) { s.menu << "2LIST=1,2,3,4,#url,x"; }, nullptr,
          {{E, "[menu] 2LIST", "repeats the key \"2list\""}}},
-        {"empty face list", [](DiscSpec& s) { s.face = ""; }, nullptr, {{E, "[main] face", "empty"}}},
-        {"first menu picture missing", [](DiscSpec& s) { s.face = "none.jpg,p2.jpg"; }, nullptr,
+        {"empty face list", [](DiscPlan& s) { s.face = ""; }, nullptr, {{E, "[main] face", "empty"}}},
+        {"first menu picture missing", [](DiscPlan& s) { s.face = "none.jpg,p2.jpg"; }, nullptr,
          {{E, "[main] face", "page 1, \"none.jpg\", cannot be loaded"}}},
         {"first menu picture unreadable", nullptr, [](DiscFixture& d) { d.write("p1.jpg", "not a picture"); },
          {{E, "[main] face", "page 1"}}},
-        {"page without newloop entry", [](DiscSpec& s) { s.newloop = "1-3"; }, nullptr,
+        {"page without newloop entry", [](DiscPlan& s) { s.newloop = "1-3"; }, nullptr,
          {{E, "[main] newloop, page 2", "no newloop entry"}}},
-        {"newloop entry without -", [](DiscSpec& s) { s.newloop = "1-3,4"; }, nullptr,
+        {"newloop entry without -", [](DiscPlan& s) { s.newloop = "1-3,4"; }, nullptr,
          {{E, "[main] newloop, page 2", "no \"-\""}}},
-        {"items in the range without keys", [](DiscSpec& s) { s.newloop = "1-3,4-7"; }, nullptr,
+        {"items in the range without keys", [](DiscPlan& s) { s.newloop = "1-3,4-7"; }, nullptr,
          {{E, "[main] newloop, page 2", "Items 5 to 7"}}},
-        {"rectangle that is no number", [](DiscSpec& s) { s.menu[3] = "4list=10,20,x,60,#lesson,unit1\\b.wmv"; },
+        {"rectangle that is no number", [](DiscPlan& s) { s.menu[3] = "4list=10,20,x,60,#lesson,unit1\\b.wmv"; },
          nullptr, {{E, "[menu] 4list", "not a number"}}},
-        {"rectangle that overflows", [](DiscSpec& s) { s.menu[3] = "4list=10,20,40000,60,#lesson,unit1\\b.wmv"; },
+        {"rectangle that overflows", [](DiscPlan& s) { s.menu[3] = "4list=10,20,40000,60,#lesson,unit1\\b.wmv"; },
          nullptr, {{E, "[menu] 4list", "16-bit"}}},
-        {"rectangle with three numbers", [](DiscSpec& s) { s.menu[3] = "4list=10,20,100 #lesson,unit1\\b.wmv"; },
+        {"rectangle with three numbers", [](DiscPlan& s) { s.menu[3] = "4list=10,20,100 #lesson,unit1\\b.wmv"; },
          nullptr, {{E, "[menu] 4list", "fewer than four"}}},
-        {"redirect beyond the face list", [](DiscSpec& s) { s.menu[0] = "1list=40,100,300,140,#redirect,3"; }, nullptr,
+        {"redirect beyond the face list", [](DiscPlan& s) { s.menu[0] = "1list=40,100,300,140,#redirect,3"; }, nullptr,
          {{E, "[menu] 1list", "page 3"}}},
-        {"redirect that is no number", [](DiscSpec& s) { s.menu[0] = "1list=40,100,300,140,#redirect,two"; }, nullptr,
+        {"redirect that is no number", [](DiscPlan& s) { s.menu[0] = "1list=40,100,300,140,#redirect,two"; }, nullptr,
          {{E, "[menu] 1list", "not a 16-bit number"}}},
-        {"arrow skips to an item without key", [](DiscSpec& s) { s.menu[3] = "4list=10,20,100,60,#redirect,1"; },
+        {"arrow skips to an item without key", [](DiscPlan& s) { s.menu[3] = "4list=10,20,100,60,#redirect,1"; },
          nullptr, {{E, "[main] newloop, page 2", "arrow goes beside item 5"}}},
         {"missing lesson file", nullptr, [](DiscFixture& d) { QFile::remove(d.filePath("unit1/b.wmv")); },
          {{E, "[menu] 4list", "unit1\\b.wmv\" is missing"}}},
         {"replaying an intro list that is empty",
-         [](DiscSpec& s) {
+         [](DiscPlan& s) {
              s.header = "";
              s.menu[3] = "4list=10,20,100,60,#header";
          },
@@ -97,21 +97,21 @@ TEST(DiscCheck, SmallDiscsReportTheirProblems) {
         {"no skin folder", nullptr, [](DiscFixture& d) { QDir(d.filePath("image")).removeRecursively(); },
          {{E, "image\\", "skin folder is missing"}}},
         {"black picture needed behind a video after a picture",
-         [](DiscSpec& s) { s.header = "p1.jpg,a.wmv"; }, nullptr, {{E, "image\\black.jpg", "behind a video"}}},
-        {"overlapping rectangles", [](DiscSpec& s) { s.menu[2] = "3list=40,190,300,260,#url,help\\index.htm"; },
+         [](DiscPlan& s) { s.header = "p1.jpg,a.wmv"; }, nullptr, {{E, "image\\black.jpg", "behind a video"}}},
+        {"overlapping rectangles", [](DiscPlan& s) { s.menu[2] = "3list=40,190,300,260,#url,help\\index.htm"; },
          nullptr, {{W, "[menu] 2list, 3list", "only 2list"}}},
-        {"item outside every range", [](DiscSpec& s) { s.menu << "9list=1,2,3,4,#url,x"; }, nullptr,
+        {"item outside every range", [](DiscPlan& s) { s.menu << "9list=1,2,3,4,#url,x"; }, nullptr,
          {{W, "[menu] 9list", "outside every page's newloop range"}}},
-        {"fourth number lost its last digit", [](DiscSpec& s) { s.menu[3] = "4list=10,20,100,60#lesson,unit1\\b.wmv"; },
+        {"fourth number lost its last digit", [](DiscPlan& s) { s.menu[3] = "4list=10,20,100,60#lesson,unit1\\b.wmv"; },
          nullptr,
          {{W, "[menu] 4list", "\"10,20,100,6\""}, {W, "[menu] 4list", "no point inside"}}},
-        {"outro file missing", [](DiscSpec& s) { s.laster = "a.wmv,bye.wmv"; }, nullptr,
+        {"outro file missing", [](DiscPlan& s) { s.laster = "a.wmv,bye.wmv"; }, nullptr,
          {{W, "[main] laster", "\"bye.wmv\" does not exist"}}},
-        {"name only in another letter case", [](DiscSpec& s) { s.menu[3] = "4list=10,20,100,60,#lesson,UNIT1\\B.WMV"; },
+        {"name only in another letter case", [](DiscPlan& s) { s.menu[3] = "4list=10,20,100,60,#lesson,UNIT1\\B.WMV"; },
          nullptr, {{W, "[menu] 4list", "another letter case"}}},
-        {"value cut at 255 bytes", [&](DiscSpec& s) { s.donghua = longTarget; }, nullptr,
+        {"value cut at 255 bytes", [&](DiscPlan& s) { s.donghua = longTarget; }, nullptr,
          {{W, "[navigate] donghua", "255 bytes"}}},
-        {"repeated section and key", [](DiscSpec& s) { s.donghua += "\r\nDongHua=http://other"; },
+        {"repeated section and key", [](DiscPlan& s) { s.donghua += "\r\nDongHua=http://other"; },
          [](DiscFixture& d) {
              QFile ini(d.filePath("AUTORUN.INF"));
              ASSERT_TRUE(ini.open(QIODevice::Append));
@@ -119,7 +119,7 @@ TEST(DiscCheck, SmallDiscsReportTheirProblems) {
          },
          {{W, "[main]", "appears 2 times"}, {W, "[navigate] DongHua", "more than once"}}},
         {"menu section cut at 9,998 bytes",
-         [](DiscSpec& s) {
+         [](DiscPlan& s) {
              for (int i = 10; i < 400; ++i) s.menu << QStringLiteral("%1list=1,2,3,4,#url,padding-padding").arg(i);
          },
          nullptr, {{W, "[menu]", "9,998 bytes"}}},
@@ -127,9 +127,9 @@ TEST(DiscCheck, SmallDiscsReportTheirProblems) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DiscFixture disc;
-        DiscSpec spec;
-        if (c.change) c.change(spec);
-        discspec::WriteDisc(disc, spec);
+        DiscPlan plan;
+        if (c.change) c.change(plan);
+        discplan::WriteDisc(disc, plan);
         if (c.damage) c.damage(disc);
         const DiscReport r = CheckDisc(disc.path());
         for (const Expected& e : c.expected) {
@@ -147,9 +147,9 @@ TEST(DiscCheck, SmallDiscsReportTheirProblems) {
 
 TEST(DiscCheck, JsonOfTheExampleDisc) {
     DiscFixture disc;
-    DiscSpec spec;
-    spec.menu << "9list=1,2,x,4,#url";
-    discspec::WriteDisc(disc, spec);
+    DiscPlan plan;
+    plan.menu << "9list=1,2,x,4,#url";
+    discplan::WriteDisc(disc, plan);
     const QByteArray json = FormatJson(CheckDisc(disc.path()));
     const QByteArray expected = R"({
   "header": ["a.wmv"],
@@ -174,7 +174,7 @@ TEST(DiscCheck, JsonOfTheExampleDisc) {
 
 TEST(DiscCheck, JsonTextIsUnicodeFromGb18030) {
     DiscFixture disc;
-    discspec::WriteDisc(disc, DiscSpec{});
+    discplan::WriteDisc(disc, DiscPlan{});
     // [navigate] donghua in GBK bytes: 课件\誠 (the last character's trail byte is 0x5C).
     disc.writeIni("[main]\r\nheader=\r\nface=p1.jpg\r\nnewloop=1-1\r\n[menu]\r\n1list=1,2,3,4,#url,x\r\n"
                   "[navigate]\r\ndonghua=\xBF\xCE\xBC\xFE\\\xD5\x5C\r\n");
@@ -183,10 +183,10 @@ TEST(DiscCheck, JsonTextIsUnicodeFromGb18030) {
 
 TEST(DiscCheck, CommandExitStatus) {
     DiscFixture good, bad;
-    discspec::WriteDisc(good, DiscSpec{});
-    DiscSpec broken;
+    discplan::WriteDisc(good, DiscPlan{});
+    DiscPlan broken;
     broken.header = "missing.wmv";
-    discspec::WriteDisc(bad, broken);
+    discplan::WriteDisc(bad, broken);
     const auto run = [](const QStringList& args, QByteArray* out = nullptr) {
         QProcess p;
         p.start(QStringLiteral(DISC_CHECK_PATH), args);

@@ -1,20 +1,20 @@
-#include "DiscSpec.h"
+#include "DiscPlan.h"
 
 #include "SkinFiles.h"
 #include "support/CursorFile.h"
 
 #include <QImage>
 
-namespace discspec {
+namespace discplan {
 
-void WriteDisc(fixture::DiscFixture& disc, const DiscSpec& spec) {
+void WriteDisc(fixture::DiscFixture& disc, const DiscPlan& plan) {
     fixture::IniBuilder ini;
     ini.section("autorun").key("open", "autorun.exe").section("main");
-    if (spec.header) ini.key("header", *spec.header);
-    ini.key("laster", spec.laster).key("face", spec.face).key("newloop", spec.newloop);
+    if (plan.header) ini.key("header", *plan.header);
+    ini.key("laster", plan.laster).key("face", plan.face).key("newloop", plan.newloop);
     ini.section("menu");
-    for (const QString& line : spec.menu) ini.line(line);
-    ini.section("navigate").key("donghua", spec.donghua).key("shengyin", spec.shengyin);
+    for (const QString& line : plan.menu) ini.line(line);
+    ini.section("navigate").key("donghua", plan.donghua).key("shengyin", plan.shengyin);
     disc.writeIni(ini.bytes());
 
     for (const disccheck::SkinFile& file : disccheck::PlayerSkinFiles()) {
@@ -34,4 +34,4 @@ void WriteDisc(fixture::DiscFixture& disc, const DiscSpec& spec) {
     disc.write("unit1\\b.wmv", "lesson b");
 }
 
-}  // namespace discspec
+}  // namespace discplan

@@ -1,7 +1,7 @@
 #pragma once
 // A small, complete disc for disc-check tests: every skin picture, two menu
 // pages, an intro file and the lesson files, with the [menu] lines of the
-// configuration's own examples. Cases change the spec, write it, then break
+// configuration's own examples. Cases change the plan, write it, then break
 // files if they need to.
 #include "support/DiscFixture.h"
 
@@ -9,9 +9,9 @@
 #include <QStringList>
 #include <optional>
 
-namespace discspec {
+namespace discplan {
 
-struct DiscSpec {
+struct DiscPlan {
     std::optional<QString> header = QStringLiteral("a.wmv");  // nothing: no header key
     QString laster = QString();
     QString face = QStringLiteral("p1.jpg,p2.jpg");
@@ -26,7 +26,7 @@ struct DiscSpec {
     QString shengyin = QStringLiteral("http://example.com/b");
 };
 
-// Writes AUTORUN.INF from the spec, and the skin, pictures and media files.
-void WriteDisc(fixture::DiscFixture& disc, const DiscSpec& spec);
+// Writes AUTORUN.INF from the plan, and the skin, pictures and media files.
+void WriteDisc(fixture::DiscFixture& disc, const DiscPlan& plan);
 
-}  // namespace discspec
+}  // namespace discplan

@@ -1,6 +1,6 @@
 // The map of a menu page, checked at a few pixels.
 #include "DiscReport.h"
-#include "DiscSpec.h"
+#include "DiscPlan.h"
 #include "MenuMap.h"
 
 #include <QTemporaryDir>
@@ -17,13 +17,13 @@ bool Near(QColor a, QColor b, int tolerance = 40) {
 
 TEST(MenuMap, RectanglesInTheirWordColourAndTheArrowWhereSetArrowPutsIt) {
     fixture::DiscFixture disc;
-    discspec::DiscSpec spec;
-    spec.face = "page.bmp";
-    spec.newloop = "1-2";
+    discplan::DiscPlan plan;
+    plan.face = "page.bmp";
+    plan.newloop = "1-2";
     // Item 1 is a page change, so the arrow goes beside item 2.
-    spec.menu = {"1list=200,10,300,50,#url,x", "2list=40,100,140,160,#lesson,unit1\\a.wmv"};
-    spec.menu[0] = "1list=200,10,300,50,#redirect,1";
-    discspec::WriteDisc(disc, spec);
+    plan.menu = {"1list=200,10,300,50,#url,x", "2list=40,100,140,160,#lesson,unit1\\a.wmv"};
+    plan.menu[0] = "1list=200,10,300,50,#redirect,1";
+    discplan::WriteDisc(disc, plan);
     disc.writePicture("page.bmp", 320, 200, Qt::white);
     disc.writePicture("image\\arrow.jpg", 20, 10, Qt::red);
 
