@@ -3,6 +3,7 @@
 // openers and runs start-up; the program then lives on window events until
 // the last window unloads. Every failure that nothing else handles ends here,
 // as an error report and exit code 1.
+#include "app/FirstPaintProbe.h"
 #include "intro/frmFlash.h"
 #include "media/MediaFramework.h"
 #include "player/OpenMainWindow.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     ui::QtPlatform platform([] { return media::CreateMpvGraph(); });
     ui::setPlatform(&platform);
     wireOpeners();
+    InstallFirstPaintProbeIfAsked(app);
 
     ui::Guarded([] { startup::StartUp(); });
     int code = 0;
