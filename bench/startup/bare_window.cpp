@@ -1,0 +1,17 @@
+// The reference for the player's start to first paint: a bare Qt program that
+// opens one 800 x 600 window without a frame, as the player's main window is,
+// and nothing else. It uses the player's own first-paint probe, so both print
+// their time at the same point (run it with AUTORUN_BENCH_FIRST_PAINT=1).
+#include "app/FirstPaintProbe.h"
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    InstallFirstPaintProbeIfAsked(app);
+    QWidget window;
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.resize(800, 600);
+    window.show();
+    return app.exec();
+}

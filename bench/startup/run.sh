@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Start to first paint: the real player on a disc without intro (its main
+# window with menu page 1) against a bare Qt program that opens one 800 x 600
+# window, each started by first_paint_launch, in alternation under one Xvfb
+# (1920 x 1080); medians over the rounds.
+#
+#   bench/startup/run.sh BUILD_DIR [ROUNDS]
+#
+# BUILD_DIR is a build with the autorun, demo-disc, first_paint_launch and
+# bare_window targets built (configure with -DAUTORUN_BUILD_BENCH=ON). The disc
+# is the demo disc without intro and outro (bench/lib/disc.sh). The time runs
+# from just before the program is started to the end of its first paint pass,
+# both read on CLOCK_MONOTONIC (AUTORUN_BENCH_FIRST_PAINT, src/app/FirstPaintProbe.h).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:?usage: run.sh BUILD_DIR [ROUNDS]}" && pwd)
+rounds=${2:-15}
+launch="$build/bench/startup/first_paint_launch"
+bare="$build/bench/startup/bare_window"
+[ -x "$launch" ] && [ -x "$bare" ] || { echo "build the first_paint_launch and bare_window targets" >&2; exit 1; }
+# shellcheck source=../lib/disc.sh
+source "$here/../lib/disc.sh"
+
+work=$(mktemp -d)
+trap 'bench_xvfb_stop; rm -rf "$work"' EXIT
+bench_disc "$build" "$work/disc"
+bench_xvfb 1920x1080
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# One start of each, not measured: files and libraries in the page cache.
+"$launch" "$work/disc/autorun" >/dev/null
+"$launch" "$bare" >/dev/null
+for round in $(seq 1 "$rounds"); do
+    ours=$("$launch" "$work/disc/autorun")
+    theirs=$("$launch" "$bare")
+    echo "$ours" >> "$work/ours"
+    echo "$theirs" >> "$work/bare"
+    echo "round $round  player $ours ms  bare Qt window $theirs ms"
+done
+
+median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ours=$(median "$work/ours")
+bare=$(median "$work/bare")
+echo
+echo "medians over $rounds rounds, load $(cut -d' ' -f1-3 /proc/loadavg):"
+echo "  player, menu painted      $ours ms"
+echo "  bare Qt window painted    $bare ms"
+echo "  ratio player / bare       $(awk -v a="$ours" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')"
