@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTime>
 #include <QTimer>
@@ -40,6 +42,15 @@ private:
 bool headless() {
     const QString name = QGuiApplication::platformName();
     return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
+}
+
+// Web and mail addresses go to the opener as the disc wrote them; anything
+// else is a document or folder on the disc.
+bool isAddress(const QString& target) {
+    static const char* const schemes[] = {"http:", "https:", "ftp:", "mailto:", "file:"};
+    for (const char* scheme : schemes)
+        if (target.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) return true;
+    return false;
 }
 
 }  // namespace
@@ -84,20 +95,26 @@ void QtPlatform::shellOpen(const QString& target, const QString& baseFolder) {
     // An empty target names nothing: the opener opens nothing (it must not
     // fall back to the disc folder itself).
     if (target.trimmed().isEmpty()) return;
-    const QUrl asUrl(target, QUrl::StrictMode);
-    const QString scheme = asUrl.scheme().toLower();
-    // Web addresses and mail go to the opener as they stand; anything else is
-    // a document or folder, taken against the disc folder when relative.
-    if (asUrl.isValid() && scheme.size() > 1 &&
-        (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp") ||
-         scheme == QLatin1String("mailto") || scheme == QLatin1String("file"))) {
-        QDesktopServices::openUrl(asUrl);
+    // What the opener gets: an address exactly as written, or the full path
+    // of a file on the disc (a relative target taken against the disc
+    // folder), which never starts with "-" and so never reads as an option.
+    QString argument = target;
+    if (!isAddress(target)) {
+        argument.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        if (QFileInfo(argument).isRelative()) argument = baseFolder + argument;
+        argument = ResolveDiscPath(argument);
+    }
+    // The desktop's opener is started directly with the target as its one
+    // argument: no command line is built and no shell reads the target, so
+    // whatever a disc puts into it (";", "|", "$(...)", quotes, spaces) stays
+    // text.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        QProcess::startDetached(opener, QStringList{argument});
         return;
     }
-    QString path = target;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QFileInfo(path).isRelative()) path = baseFolder + path;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ResolveDiscPath(path)));
+    // No opener on PATH: let the window system try.
+    QDesktopServices::openUrl(isAddress(target) ? QUrl(target, QUrl::TolerantMode) : QUrl::fromLocalFile(argument));
 }
 
 void QtPlatform::endProcess(int code) {

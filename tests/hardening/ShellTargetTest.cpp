@@ -1,0 +1,195 @@
+// Targets handed to the desktop's opener by the real platform: whatever a disc
+// writes into a target (shell metacharacters, quotes, spaces, a leading "-")
+// must reach the opener as one argument and never pass through a shell.
+//
+// A fake `xdg-open` on PATH records its arguments NUL-separated; a `canary`
+// program on PATH leaves a file behind if anything ever runs it, which only a
+// shell reading one of the targets below would do.
+//
+// What the opener gets:
+//   a web or mail address (http:, https:, ftp:, mailto:, file:): the target
+//     exactly as written;
+//   anything else: a file on the disc, as its full path (a relative target is
+//     taken against the disc folder, "\" read as the folder separator, names
+//     spelt as on disk); a full path therefore never starts with "-".
+#include "player/OpenMainWindow.h"
+#include "player/mForm.h"
+#include "startup/DiscConfig.h"
+#include "startup/MenuTable.h"
+#include "startup/SharedState.h"
+#include "support/DiscFixture.h"
+#include "support/SkinFixture.h"
+#include "ui/DiscFiles.h"
+#include "ui/Errors.h"
+#include "ui/QtPlatform.h"
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FakeOpener {
+public:
+    FakeOpener() : oldPath_(qgetenv("PATH")) {
+        const QString bin = dir_.filePath("bin");
+        QDir().mkpath(bin);
+        script(bin + "/xdg-open",
+               "printf '%s\\0' \"$@\" > \"$FAKE_OPENER_LOG.part\"\nmv \"$FAKE_OPENER_LOG.part\" \"$FAKE_OPENER_LOG\"\n");
+        script(bin + "/canary", "touch \"$FAKE_OPENER_CANARY\"\n");
+        qputenv("PATH", (bin + ":").toLocal8Bit() + oldPath_);
+        qputenv("FAKE_OPENER_LOG", log().toLocal8Bit());
+        qputenv("FAKE_OPENER_CANARY", canary().toLocal8Bit());
+    }
+    ~FakeOpener() {
+        qputenv("PATH", oldPath_);
+        qunsetenv("FAKE_OPENER_LOG");
+        qunsetenv("FAKE_OPENER_CANARY");
+    }
+
+    QString log() const { return dir_.filePath("argv"); }
+    QString canary() const { return dir_.filePath("canary-ran"); }
+    void clear() const { QFile::remove(log()); }
+
+    // The arguments of the opener's next run (waits for it), or nothing
+    // when it did not run within five seconds.
+    std::optional<QStringList> nextArguments() const {
+        if (!QTest::qWaitFor([&] { return QFile::exists(log()); }, 5000)) return std::nullopt;
+        QFile f(log());
+        if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+        const QByteArray bytes = f.readAll();
+        QStringList args;
+        for (const QByteArray& a : bytes.split('\0')) args << QString::fromLocal8Bit(a);
+        args.removeLast();  // after the last NUL
+        return args;
+    }
+    // A shell that misread a target would run the canary around the
+    // opener's run; give it that moment.
+    bool canaryRan(int waitMs = 200) const {
+        return QTest::qWaitFor([&] { return QFile::exists(canary()); }, waitMs);
+    }
+
+private:
+    static void script(const QString& path, const QByteArray& body) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n" + body);
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QTemporaryDir dir_;
+    QByteArray oldPath_;
+};
+
+struct TargetCase {
+    const char* target;
+    bool address;  // passed as written; else a file path on the disc
+};
+
+const TargetCase kTargets[] = {
+    {"http://example.com/?a=1;canary&b=$(canary)&c='x'", true},
+    {"http://example.com/a b?q=\"x\"|canary&`canary`", true},
+    {"HTTPS://example.com/-o", true},
+    {"mailto:someone@example.com?subject=$(canary)", true},
+    {"help/a b.htm", false},
+    {"; canary", false},
+    {"$(canary).htm", false},
+    {"`canary`.htm", false},
+    {"x | canary & canary", false},
+    {"\"double\" 'single'.htm", false},
+    {"-n", false},
+    {"--version", false},
+    {"help\\index.htm;canary", false},
+};
+
+QString expectedArgument(const TargetCase& c, const QString& discFolder) {
+    const QString target = QString::fromUtf8(c.target);
+    if (c.address) return target;
+    QString path = target;
+    path.replace('\\', '/');
+    return ui::ResolveDiscPath(discFolder + path);
+}
+
+class ShellTargets : public ::testing::Test {
+protected:
+    void SetUp() override {
+        try {
+            previous_ = &ui::platform();
+        } catch (const ui::RuntimeError&) {
+            previous_ = nullptr;
+        }
+        ui::setPlatform(&platform_);
+        disc.mkdir("help");
+    }
+    void TearDown() override {
+        DestroyMainForm();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ui::setPlatform(previous_);
+        startup::SetAppFolder(QString());
+        ResetSharedState();
+    }
+
+    void expectOneArgument(const TargetCase& c) {
+        SCOPED_TRACE(c.target);
+        const auto args = opener.nextArguments();
+        ASSERT_TRUE(args.has_value()) << "the opener did not run";
+        EXPECT_EQ(*args, QStringList{expectedArgument(c, disc.path())}) << args->join("\n|").toStdString();
+        EXPECT_FALSE(opener.canaryRan()) << "a shell ran part of the target";
+    }
+
+    FakeOpener opener;
+    fixture::DiscFixture disc;
+    ui::QtPlatform platform_{nullptr};
+    ui::Platform* previous_ = nullptr;
+};
+
+TEST_F(ShellTargets, EachTargetReachesTheOpenerAsOneArgument) {
+    for (const TargetCase& c : kTargets) {
+        opener.clear();
+        platform_.shellOpen(QString::fromUtf8(c.target), disc.path());
+        expectOneArgument(c);
+    }
+}
+
+// The check itself: the same target on a command line read by a shell does
+// run the canary.
+TEST_F(ShellTargets, AShellReadingTheTargetIsCaught) {
+    opener.clear();
+    QProcess::startDetached("/bin/sh", {"-c", "xdg-open " + QString::fromUtf8(kTargets[0].target)});
+    ASSERT_TRUE(opener.nextArguments().has_value());
+    EXPECT_TRUE(opener.canaryRan(3000));
+}
+
+// A "url" item of a menu page, clicked in the main window.
+TEST_F(ShellTargets, MenuUrlItemsReachTheOpenerAsOneArgument) {
+    const TargetCase cases[] = {kTargets[1], kTargets[4], kTargets[8], kTargets[10]};
+    fixture::writeSkin(disc);
+    disc.writePicture("face1.jpg", 528, 432, Qt::darkGreen);
+    fixture::IniBuilder ini;
+    ini.section("main").key("header", "").key("laster", "").key("face", "face1.jpg").key("newloop", "1-4");
+    ini.section("menu");
+    for (int n = 1; n <= 4; ++n)
+        ini.line(QStringLiteral("%1list=10,%2,100,%3,#url,%4").arg(n).arg(n * 50 - 40).arg(n * 50).arg(
+            QString::fromUtf8(cases[n - 1].target)));
+    disc.writeIni(ini.bytes());
+
+    ResetSharedState();
+    startup::SetAppFolder(disc.path());
+    Shared().IniFile = startup::AppFolder() + "AUTORUN.INF";
+    Shared().HeaderFiles = QStringList{QString()};
+    Shared().FaceFiles = QStringList{QString()};
+    startup::ReadMenuTable();
+    OpenMainWindow();
+    mForm& form = MainForm();
+    for (int n = 1; n <= 4; ++n) {
+        opener.clear();
+        form.picPlay_MouseMove(0, 0, 50, n * 50 - 20);
+        form.picPlay_Click();
+        expectOneArgument(cases[n - 1]);
+    }
+}
+
+}  // namespace
