@@ -1,75 +1,39 @@
 // The main window on real media: Qt's clock and timers and the libmpv media
 // framework, with clips made by ffmpeg: a lesson with picture and sound, one
 // with sound only, and a damaged one.
-#include "media/MediaFramework.h"
 #include "player/OpenMainWindow.h"
 #include "player/mForm.h"
 #include "startup/DiscConfig.h"
 #include "startup/MenuTable.h"
 #include "startup/SharedState.h"
 #include "support/DiscFixture.h"
+#include "support/RealMedia.h"
 #include "support/SkinFixture.h"
 #include "ui/Errors.h"
-#include "ui/QtPlatform.h"
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
 
-// The real platform, with message boxes recorded instead of shown (a real
-// one would wait for a person).
-class RecordingPlatform : public ui::QtPlatform {
-public:
-    RecordingPlatform() : ui::QtPlatform([] { return media::CreateMpvGraph(); }) {}
-    void messageBox(const QString& text, int, const QString&) override { messages.push_back(text); }
-    void errorReport(const QString& text) override { errors.push_back(text); }
-    std::vector<QString> messages;
-    std::vector<QString> errors;
+// The main window goes with the test, while its platform is still in place.
+struct MainFormScope {
+    ~MainFormScope() { DestroyMainForm(); }
 };
-
-class RealPlatformScope {
-public:
-    explicit RealPlatformScope(ui::Platform& platform) {
-        try {
-            previous_ = &ui::platform();
-        } catch (const ui::RuntimeError&) {
-            previous_ = nullptr;
-        }
-        ui::setPlatform(&platform);
-    }
-    ~RealPlatformScope() {
-        DestroyMainForm();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ui::setPlatform(previous_);
-    }
-
-private:
-    ui::Platform* previous_ = nullptr;
-};
-
-bool ffmpeg(const QString& tool, const QStringList& args) {
-    QProcess p;
-    p.start(tool, QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
-    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
 
 }  // namespace
 
 TEST(MainWindowRealMedia, LessonsPlayAndTheMenuReturns) {
-    const QString tool = QStandardPaths::findExecutable("ffmpeg");
-    if (tool.isEmpty()) GTEST_SKIP() << "ffmpeg is not installed";
-    RecordingPlatform platform;
-    RealPlatformScope scope(platform);
+    if (fixture::FfmpegPath().isEmpty()) GTEST_SKIP() << "ffmpeg is not installed";
+    fixture::RecordingPlatform platform;
+    fixture::RealPlatformScope scope(platform);
+    MainFormScope mainForm;
     fixture::DiscFixture disc;
     fixture::writeSkin(disc);
     disc.writePicture("face1.jpg", 528, 432, Qt::darkGreen);
-    ASSERT_TRUE(ffmpeg(tool, {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=1", "-f", "lavfi", "-i",
+    ASSERT_TRUE(fixture::RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=1", "-f", "lavfi", "-i",
                               "sine=frequency=440:duration=1", "-c:v", "wmv2", "-c:a", "wmav2",
                               disc.filePath("lesson.wmv")}));
-    ASSERT_TRUE(ffmpeg(tool, {"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-c:a", "wmav2",
+    ASSERT_TRUE(fixture::RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-c:a", "wmav2",
                               disc.filePath("sound.wmv")}));
     disc.write("damaged.wmv", QByteArray(4096, '\x5a'));
     fixture::IniBuilder ini;
