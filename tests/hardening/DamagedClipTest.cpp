@@ -1,0 +1,135 @@
+// Damaged clips on real media (libmpv, clips made by ffmpeg): each damage in
+// each place a clip can stand. An intro or outro entry that cannot be played
+// is passed over and the list goes on; a lesson that cannot be played is told
+// to the user with its name and the menu stays; a clip that still holds
+// something to play (cut short, its header intact) plays what it holds to its
+// end and the program goes on. Never an error report, a crash or a hang:
+// every step has a wall-clock budget.
+#include "hardening/PlayerRun.h"
+#include "hardening/RealMedia.h"
+#include "player/OpenMainWindow.h"
+#include "support/DiscFixture.h"
+#include <QRandomGenerator>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+using hardening::PlayerRun;
+
+enum class Outcome { Skipped, Played };
+enum class Role { Intro, Lesson, Outro };
+
+const char* nameOf(Role r) { return r == Role::Intro ? "intro" : r == Role::Lesson ? "lesson" : "outro"; }
+const char* nameOf(Outcome o) { return o == Outcome::Skipped ? "skipped" : "played"; }
+
+struct Damage {
+    const char* name;
+    QByteArray (*make)(const QByteArray& clip);
+    // Where the outcome does not depend on the format or the decoder's
+    // guesses; else either one is defined (the run checks that the program
+    // goes on as it should) and the test prints which one happened.
+    std::optional<Outcome> expected;
+};
+
+QByteArray randomBytes(int n) {
+    QRandomGenerator random(1234);
+    QByteArray b(n, 0);
+    for (char& c : b) c = char(random.bounded(256));
+    return b;
+}
+
+const Damage kDamages[] = {
+    {"cut at 10 %", [](const QByteArray& c) { return c.left(c.size() / 10); }, std::nullopt},
+    // An ASF file cut short has no readable length (its packets and index are
+    // missing), so it counts as unplayable; MPEG and VCD files play on.
+    {"cut at 50 %", [](const QByteArray& c) { return c.left(c.size() / 2); }, std::nullopt},
+    {"zero bytes", [](const QByteArray&) { return QByteArray(); }, Outcome::Skipped},
+    {"random bytes", [](const QByteArray&) { return randomBytes(64 * 1024); }, Outcome::Skipped},
+    {"a text file", [](const QByteArray&) { return QByteArray("This is not a video.\r\n").repeated(200); },
+     Outcome::Skipped},
+    {"header only (first 4 KB)", [](const QByteArray& c) { return c.left(4096); }, std::nullopt},
+};
+
+// How long any one step may take on the wall clock.
+constexpr double kBudgetSeconds = 15;
+
+class DamagedClip : public ::testing::TestWithParam<const char*> {
+protected:
+    static void SetUpTestSuite() { clips = new hardening::ShortClips; }
+    static void TearDownTestSuite() {
+        delete clips;
+        clips = nullptr;
+    }
+
+    // Plays the damaged clip in its role; returns what happened, having
+    // checked that the program went on as it should.
+    Outcome run(Role role, const QByteArray& bytes) {
+        const QString name = QStringLiteral("clip.") + QString::fromLatin1(GetParam());
+        fixture::DiscFixture disc;
+        hardening::writeDisc(disc, role == Role::Intro ? name : QString(), role == Role::Outro ? name : QString(),
+                             role == Role::Lesson ? name : QString());
+        disc.write(name, bytes);
+        hardening::RecordingPlatform platform;
+        PlayerRun player(disc, hardening::wallClockWait());
+        bool played = false;
+
+        player.start();
+        if (role == Role::Intro) played = player.intro && player.intro->player();
+        EXPECT_TRUE(player.wait([&] { return player.menuShown(); }, kBudgetSeconds)) << "no menu";
+        if (role == Role::Lesson) {
+            player.clickLesson();
+            played = player.lessonPlaying();
+            EXPECT_TRUE(player.wait([&] { return player.menuShown(); }, kBudgetSeconds)) << "the menu did not return";
+            if (!played) {
+                EXPECT_EQ(platform.messages.size(), 1u);
+                if (!platform.messages.empty()) {
+                    EXPECT_TRUE(platform.messages[0].contains(name));
+                }
+            }
+        }
+        if (role == Role::Outro) {
+            player.close();
+            played = player.outro && player.outro->player();
+            EXPECT_TRUE(player.wait([&] { return player.ended(); }, kBudgetSeconds)) << "the program did not end";
+        }
+        if (role != Role::Lesson || played) {
+            EXPECT_TRUE(platform.messages.empty());
+        }
+        EXPECT_TRUE(platform.errors.empty()) << platform.errors.front().toStdString();
+        EXPECT_FALSE(platform.exitCode.value_or(0));
+        return played ? Outcome::Played : Outcome::Skipped;
+    }
+
+    static hardening::ShortClips* clips;
+};
+
+hardening::ShortClips* DamagedClip::clips = nullptr;
+
+TEST_P(DamagedClip, EveryDamageInEveryPlace) {
+    if (!hardening::ShortClips::available()) GTEST_SKIP() << "ffmpeg is not installed";
+    const QByteArray intact = clips->bytes(QString::fromLatin1(GetParam()));
+    // The intact clip plays in every place (the table's baseline).
+    for (Role role : {Role::Intro, Role::Lesson, Role::Outro}) {
+        SCOPED_TRACE(nameOf(role));
+        EXPECT_EQ(run(role, intact), Outcome::Played);
+    }
+    for (const Damage& d : kDamages) {
+        const QByteArray bytes = d.make(intact);
+        std::printf("  %-4s %-26s", GetParam(), d.name);
+        for (Role role : {Role::Intro, Role::Lesson, Role::Outro}) {
+            SCOPED_TRACE(std::string(d.name) + " as " + nameOf(role));
+            const Outcome got = run(role, bytes);
+            std::printf(" %s: %-8s", nameOf(role), nameOf(got));
+            if (d.expected) {
+                EXPECT_EQ(got, *d.expected);
+            }
+        }
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, DamagedClip, ::testing::Values("wmv", "mpg", "dat"));
+
+}  // namespace
