@@ -3,11 +3,11 @@
 #include "ui/DiscFiles.h"
 #include "ui/Errors.h"
 #include <QBuffer>
-#include <QDateTime>
-#include <QFileInfo>
+#include <QFile>
 #include <QHash>
 #include <QImageReader>
 #include <cmath>
+#include <sys/stat.h>
 
 namespace ui {
 
@@ -21,9 +21,26 @@ int32_t Picture::Height() const { return PixelsToHimetric(image_.height()); }
 
 namespace {
 
+// What tells a file's content changed: its size and modification time. Read
+// with one stat call (a QFileInfo time would look at the local time zone as
+// well, another system call per picture).
+struct FileStamp {
+    int64_t size = -1;
+    int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of a regular file; nothing for anything else or no file.
+std::optional<FileStamp> stampOf(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return FileStamp{static_cast<int64_t>(st.st_size),
+                     static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 struct CacheEntry {
-    qint64 size = -1;
-    QDateTime modified;
+    QString real;  // the file the disc path resolved to
+    FileStamp stamp;
     Picture picture;
 };
 
@@ -56,13 +73,18 @@ std::optional<Picture> DecodePicture(const QByteArray& bytes) {
 }
 
 Picture LoadPicture(const QString& path) {
-    const QString real = ResolveDiscPath(path);
-    const QFileInfo info(real);
-    if (!info.isFile()) throw FileError(QStringLiteral("Picture file not found: %1").arg(DisplayPath(path)));
-
+    // Entries are kept by the disc path as asked for. Resolving it again would
+    // check every component and list a folder for each one whose letter case
+    // differs (copies of CDs are often in capitals): a dozen directory reads
+    // per picture, and the main window asks for ten pictures on every mouse
+    // move over its background. A hit costs one look at the resolved file.
     auto& entries = cache();
-    auto it = entries.find(real);
-    if (it != entries.end() && it->size == info.size() && it->modified == info.lastModified()) return it->picture;
+    auto it = entries.find(path);
+    if (it != entries.end() && stampOf(it->real) == it->stamp) return it->picture;
+
+    const QString real = ResolveDiscPath(path);
+    const std::optional<FileStamp> stamp = stampOf(real);
+    if (!stamp) throw FileError(QStringLiteral("Picture file not found: %1").arg(DisplayPath(path)));
 
     QByteArray bytes;
     ++fileReads;
@@ -71,7 +93,7 @@ Picture LoadPicture(const QString& path) {
     if (!picture) throw FileError(QStringLiteral("Picture file cannot be decoded: %1").arg(DisplayPath(path)));
 
     if (entries.size() >= kCacheLimit) entries.clear();
-    entries.insert(real, CacheEntry{info.size(), info.lastModified(), *picture});
+    entries.insert(path, CacheEntry{real, *stamp, *picture});
     return *picture;
 }
 

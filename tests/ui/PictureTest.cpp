@@ -2,6 +2,7 @@
 #include "ui/Cursor.h"
 #include "ui/Errors.h"
 #include "ui/Picture.h"
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -77,4 +78,33 @@ TEST(Picture, CursorFilesKeepTheirHotSpot) {
     EXPECT_FALSE(DecodeCursorFile(bytes.left(30)));
     bytes[18] = char(0xFF);  // image offset far beyond the end
     EXPECT_FALSE(DecodeCursorFile(bytes));
+}
+
+// The cache answers by the path asked for (resolved once, case ignored), yet
+// a file changed or removed on disk is never answered from it.
+TEST(Picture, CacheFollowsTheFileBehindACaseDifferingPath) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("IMAGE"));
+    const QString file = dir.path() + "/IMAGE/PLAY.BMP";
+    const QString asked = dir.path() + "\\image\\play.bmp";
+    auto save = [&](int side, Qt::GlobalColor colour) {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(file, "BMP"));
+    };
+
+    save(4, Qt::red);
+    const uint64_t before = PictureFileReads();
+    EXPECT_EQ(LoadPicture(asked).pixelWidth(), 4);
+    EXPECT_EQ(LoadPicture(asked).pixelWidth(), 4);
+    EXPECT_EQ(PictureFileReads() - before, 1u);
+
+    save(6, Qt::blue);
+    const Picture changed = LoadPicture(asked);
+    EXPECT_EQ(changed.pixelWidth(), 6);
+    EXPECT_EQ(changed.image().pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(PictureFileReads() - before, 2u);
+
+    ASSERT_TRUE(QFile::remove(file));
+    EXPECT_THROW(LoadPicture(asked), FileError);
 }
