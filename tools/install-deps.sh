@@ -9,7 +9,7 @@ packages=(
   libmpv-dev mpv ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick strace
   fonts-noto-cjk fonts-dejavu-core
 )
 

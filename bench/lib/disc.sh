@@ -61,9 +61,17 @@ click_in() {
     xdotool click 1
 }
 
-# close_player WINDOW: the close button, then "确定" in the confirmation.
+# close_player WINDOW: the close button, "确定" in the confirmation, then a
+# click on the outro window (an empty outro list waits for a press), which
+# opens where the main window was.
 close_player() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
     click_in "$1" 780 16
     sleep 0.8
     click_in "$1" 323 349
+    sleep 0.8
+    xdotool mousemove $((X + 400)) $((Y + 300))
+    sleep 0.1
+    xdotool click 1
 }

@@ -1,0 +1,69 @@
+// The menu at rest: how often the program's own timers (ui::Timer) tick while
+// the main window shows a menu page and nothing happens, over a number of
+// seconds of the real event loop (the target is none). For context it also
+// counts every timer event Qt delivers in the process (Qt's own included)
+// and, once a lesson has played and the menu is back, the same again.
+//
+//   rest_timers [SECONDS]     (default 5; QT_QPA_PLATFORM as for any Qt program)
+#include "BenchWindow.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+class TimerEventCounter : public QObject {
+public:
+    uint64_t count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Timer) ++count;
+        return false;
+    }
+};
+
+// Runs the event loop for `seconds` (ending it by the wall clock, so that no
+// timer of this program adds to the count) and prints the rates.
+void rest(bench::CountingPlatform& platform, TimerEventCounter& events, double seconds, const char* what) {
+    const uint64_t ticks = platform.timerTicks, all = events.count;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < seconds * 1000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    const double elapsed = clock.elapsed() / 1000.0;
+    std::printf("%-32s %6.2f program timer ticks/s  %6.2f Qt timer events/s  over %.1f s\n", what,
+                (platform.timerTicks - ticks) / elapsed, (events.count - all) / elapsed, elapsed);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
+    TimerEventCounter events;
+    app.installEventFilter(&events);
+
+    QTemporaryDir work;
+    const QString clip = work.filePath(QStringLiteral("clip.mpg"));
+    const bool haveClip = bench::MakeBenchClip(clip);
+    bench::BenchWindow window(bench::NameCase::AsWritten, haveClip ? clip : QString());
+    rest(window.platform(), events, seconds, "menu after start:");
+
+    if (!haveClip) {
+        std::printf("no clip (ffmpeg missing): the menu after a lesson is not measured\n");
+        return 0;
+    }
+    // A lesson to its end (10 s), for the count while playing and the menu after it.
+    window.clickLesson();
+    const uint64_t ticks = window.platform().timerTicks;
+    QElapsedTimer clock;
+    clock.start();
+    while (window.form().Player && clock.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    std::printf("%-32s %6.2f program timer ticks/s while the lesson played (%.1f s)\n", "lesson:",
+                (window.platform().timerTicks - ticks) / (clock.elapsed() / 1000.0), clock.elapsed() / 1000.0);
+    rest(window.platform(), events, seconds, "menu after a lesson:");
+    return 0;
+}
