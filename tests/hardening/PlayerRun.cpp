@@ -85,9 +85,9 @@ bool PlayerRun::ended() const {
     return ui::LoadedFormCount() == 0;
 }
 
-void PlayerRun::clickLesson() {
-    menutest::moveOver(window().picPlay, kLessonItem);
-    menutest::click(window().picPlay, kLessonItem);
+void PlayerRun::clickLesson(QPoint at) {
+    menutest::moveOver(window().picPlay, at);
+    menutest::click(window().picPlay, at);
 }
 
 void PlayerRun::hoverEverything() {

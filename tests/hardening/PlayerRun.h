@@ -50,8 +50,8 @@ public:
     bool ended() const;
     mForm& window() const;
 
-    // Hovers over and clicks menu item 1.
-    void clickLesson();
+    // Hovers over and clicks a menu item (item 1 unless told).
+    void clickLesson(QPoint at = kLessonItem);
     // Hovers over every button and label of the window and then the background.
     void hoverEverything();
     // While a lesson plays: hover over stop; mute, pause, play and sound on.
