@@ -51,6 +51,10 @@ const Damage kDamages[] = {
     {"header only (first 4 KB)", [](const QByteArray& c) { return c.left(4096); }, std::nullopt},
 };
 
+// The clip's name on a folder that holds the intact clip. (As an intro
+// entry, start-up counts such a folder as a missing file.)
+constexpr const char* kFolderDamage = "a folder holding the clip";
+
 // How long any one step may take on the wall clock.
 constexpr double kBudgetSeconds = 15;
 
@@ -64,12 +68,12 @@ protected:
 
     // Plays the damaged clip in its role; returns what happened, having
     // checked that the program went on as it should.
-    Outcome run(Role role, const QByteArray& bytes) {
+    Outcome run(Role role, const QByteArray& bytes, bool folder = false) {
         const QString name = QStringLiteral("clip.") + QString::fromLatin1(GetParam());
         fixture::DiscFixture disc;
         hardening::writeDisc(disc, role == Role::Intro ? name : QString(), role == Role::Outro ? name : QString(),
                              role == Role::Lesson ? name : QString());
-        disc.write(name, bytes);
+        disc.write(folder ? name + "/" + name : name, bytes);
         hardening::RecordingPlatform platform;
         PlayerRun player(disc, hardening::wallClockWait());
         bool played = false;
@@ -128,6 +132,14 @@ TEST_P(DamagedClip, EveryDamageInEveryPlace) {
         std::printf("\n");
         std::fflush(stdout);
     }
+    std::printf("  %-4s %-26s", GetParam(), kFolderDamage);
+    for (Role role : {Role::Lesson, Role::Outro}) {
+        SCOPED_TRACE(std::string(kFolderDamage) + " as " + nameOf(role));
+        const Outcome got = run(role, intact, true);
+        std::printf(" %s: %-8s", nameOf(role), nameOf(got));
+        EXPECT_EQ(got, Outcome::Skipped);
+    }
+    std::printf("\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, DamagedClip, ::testing::Values("wmv", "mpg", "dat"));
