@@ -30,6 +30,11 @@ constexpr Option requiredOptions[] = {
     // target; starting the demuxer this much earlier lets the exact seek decode
     // forward from a keyframe before it (groups of pictures are under a second).
     {"hr-seek-demuxer-offset", "1.5"},
+    // Frames are drawn on the user-interface thread: the render call must not
+    // wait there for a frame's display time (by default up to 50 ms a frame,
+    // which held the event loop so long that the window's 10 ms timer ticked
+    // about 15 times a second). The core signals a frame when it is due.
+    {"video-timing-offset", "0"},
 };
 
 // Options that keep the core quiet and self-contained; an older or newer
