@@ -73,31 +73,37 @@ TEST_F(DamagedDisc, IntactDiscPlaysFromStartToEnd) {
     EXPECT_FALSE(sim.exitCode.value_or(0));
 }
 
-// Each skin picture missing in turn: an error report that names it, and exit
-// code 1, at the moment the picture is first needed.
-TEST_F(DamagedDisc, EachMissingSkinPictureEndsWithAReportNamingIt) {
+// Each skin picture missing, or replaced by bytes that are no picture, in
+// turn: an error report that names it, and exit code 1, at the moment the
+// picture is first needed.
+TEST_F(DamagedDisc, EachMissingOrUnreadableSkinPictureEndsWithAReportNamingIt) {
     writeFullDisc();
-    for (const QString& name : fixture::skinFiles()) {
-        SCOPED_TRACE(name.toStdString());
-        const QString path = disc.filePath(name);
-        QFile saved(path);
-        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-        const QByteArray bytes = saved.readAll();
-        saved.close();
-        ASSERT_TRUE(QFile::remove(path));
-        sim.errorReports.clear();
-        sim.messages.clear();
-        sim.exitCode.reset();
-        {
-            PlayerRun run(disc, virtualWait(sim));
-            playThrough(run);
+    QByteArray noPicture(3000, 0);
+    for (int i = 0; i < noPicture.size(); ++i) noPicture[i] = char((i * 7919 + 13) % 251);
+    for (const bool missing : {true, false}) {
+        for (const QString& name : fixture::skinFiles()) {
+            SCOPED_TRACE((missing ? "missing " : "unreadable ") + name.toStdString());
+            const QString path = disc.filePath(name);
+            QFile saved(path);
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+            const QByteArray bytes = saved.readAll();
+            saved.close();
+            if (missing) ASSERT_TRUE(QFile::remove(path));
+            else disc.write(name, noPicture);
+            sim.errorReports.clear();
+            sim.messages.clear();
+            sim.exitCode.reset();
+            {
+                PlayerRun run(disc, virtualWait(sim));
+                playThrough(run);
+            }
+            const QString file = name.section('\\', -1);
+            // The first report ends the real process; the simulated one runs on.
+            ASSERT_FALSE(sim.errorReports.empty());
+            EXPECT_TRUE(sim.errorReports[0].contains(file, Qt::CaseInsensitive)) << sim.errorReports[0].toStdString();
+            EXPECT_EQ(sim.exitCode, 1);
+            disc.write(name, bytes);
         }
-        const QString file = name.section('\\', -1);
-        // The first report ends the real process; the simulated one runs on.
-        ASSERT_FALSE(sim.errorReports.empty());
-        EXPECT_TRUE(sim.errorReports[0].contains(file, Qt::CaseInsensitive)) << sim.errorReports[0].toStdString();
-        EXPECT_EQ(sim.exitCode, 1);
-        disc.write(name, bytes);
     }
 }
 
