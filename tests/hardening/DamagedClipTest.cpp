@@ -72,7 +72,7 @@ protected:
         const QString name = QStringLiteral("clip.") + QString::fromLatin1(GetParam());
         fixture::DiscFixture disc;
         hardening::writeDisc(disc, role == Role::Intro ? name : QString(), role == Role::Outro ? name : QString(),
-                             role == Role::Lesson ? name : QString());
+                             {"lesson," + (role == Role::Lesson ? name : QStringLiteral("none.wmv"))});
         disc.write(folder ? name + "/" + name : name, bytes);
         hardening::RecordingPlatform platform;
         PlayerRun player(disc, hardening::wallClockWait());

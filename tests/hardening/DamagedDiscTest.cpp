@@ -31,7 +31,7 @@ protected:
     // A disc with an intro picture and an intro video (so that the black
     // picture behind videos is needed), a lesson and an outro clip.
     void writeFullDisc() {
-        hardening::writeDisc(disc, "intro.jpg,intro.wmv", "outro.wmv", "lesson.wmv");
+        hardening::writeDisc(disc, "intro.jpg,intro.wmv", "outro.wmv", {"lesson,lesson.wmv"});
         disc.writePicture("intro.jpg", 320, 240, Qt::red);
         for (const char* clip : {"intro.wmv", "lesson.wmv", "outro.wmv"})
             sim::writeSimClip(disc.filePath(QString::fromLatin1(clip)), 1.0);
@@ -116,7 +116,7 @@ QByteArray utf16(const QByteArray& utf8, QStringConverter::Encoding encoding) {
 // empty one, or a folder in its place, has no intro list: the message for the
 // missing intro names "Default Caption" and no window opens.
 TEST_F(DamagedDisc, AutorunInfVariants) {
-    const QByteArray plain = hardening::discIni("intro.jpg,intro.wmv", "outro.wmv", "lesson.wmv");
+    const QByteArray plain = hardening::discIni("intro.jpg,intro.wmv", "outro.wmv", {"lesson,lesson.wmv"});
     QByteArray crOnly = plain;
     crOnly.replace("\r\n", "\r");
     struct Case {

@@ -13,19 +13,23 @@
 
 namespace hardening {
 
-QByteArray discIni(const QString& header, const QString& laster, const QString& lesson) {
+QByteArray discIni(const QString& header, const QString& laster, const QStringList& actions) {
     fixture::IniBuilder ini;
-    ini.section("main").key("header", header).key("laster", laster).key("face", "face1.jpg").key("newloop", "1-2");
-    ini.section("menu")
-        .line("1list=20,10,180,60,#lesson," + (lesson.isEmpty() ? QStringLiteral("none.wmv") : lesson))
-        .line("2list=20,80,180,120,#url,http://example.com/");
+    ini.section("main").key("header", header).key("laster", laster).key("face", "face1.jpg");
+    ini.key("newloop", QStringLiteral("1-%1").arg(actions.size()));
+    ini.section("menu");
+    for (int n = 1; n <= actions.size(); ++n) {
+        const QPoint middle = itemPoint(n);
+        ini.line(QStringLiteral("%1list=20,%2,180,%3,#%4").arg(n).arg(middle.y() - 25).arg(middle.y() + 25).arg(
+            actions[n - 1]));
+    }
     return ini.bytes();
 }
 
-void writeDisc(fixture::DiscFixture& disc, const QString& header, const QString& laster, const QString& lesson) {
+void writeDisc(fixture::DiscFixture& disc, const QString& header, const QString& laster, const QStringList& actions) {
     fixture::writeSkin(disc);
     disc.writePicture("face1.jpg", 528, 432, Qt::darkGreen);
-    disc.writeIni(discIni(header, laster, lesson));
+    disc.writeIni(discIni(header, laster, actions));
 }
 
 void answerOk(ui::Form& dialog) {

@@ -11,18 +11,21 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace hardening {
 
-// AUTORUN.INF of a one-page disc: face1.jpg, item 1 plays `lesson` (none when
-// empty), the header and laster values as given.
-QByteArray discIni(const QString& header, const QString& laster, const QString& lesson);
+// AUTORUN.INF of a one-page disc: face1.jpg, the header and laster values as
+// given, and one menu item for each action ("lesson,a.wmv", "url,x"), one
+// under the other.
+QByteArray discIni(const QString& header, const QString& laster, const QStringList& actions);
 // The whole skin, face1.jpg and that AUTORUN.INF.
-void writeDisc(fixture::DiscFixture& disc, const QString& header, const QString& laster, const QString& lesson);
+void writeDisc(fixture::DiscFixture& disc, const QString& header, const QString& laster, const QStringList& actions);
 
-// Item 1's middle, in picPlay's pixels.
-inline constexpr QPoint kLessonItem{100, 35};
+// The middle of menu item n (from 1), in picPlay's pixels.
+constexpr QPoint itemPoint(int n) { return {100, 35 + 70 * (n - 1)}; }
+inline constexpr QPoint kLessonItem = itemPoint(1);
 
 // Answers the closing question with OK, as a person does: the pointer over
 // Cancel, then over OK, and a click.

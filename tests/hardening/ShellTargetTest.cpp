@@ -12,16 +12,10 @@
 //   anything else: a file on the disc, as its full path (a relative target is
 //     taken against the disc folder, "\" read as the folder separator, names
 //     spelt as on disk); a full path therefore never starts with "-".
-#include "player/OpenMainWindow.h"
-#include "player/mForm.h"
-#include "startup/DiscConfig.h"
-#include "startup/MenuTable.h"
-#include "startup/SharedState.h"
+#include "hardening/PlayerRun.h"
+#include "hardening/RealMedia.h"
 #include "support/DiscFixture.h"
-#include "support/SkinFixture.h"
 #include "ui/DiscFiles.h"
-#include "ui/Errors.h"
-#include "ui/QtPlatform.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -115,22 +109,7 @@ QString expectedArgument(const TargetCase& c, const QString& discFolder) {
 
 class ShellTargets : public ::testing::Test {
 protected:
-    void SetUp() override {
-        try {
-            previous_ = &ui::platform();
-        } catch (const ui::RuntimeError&) {
-            previous_ = nullptr;
-        }
-        ui::setPlatform(&platform_);
-        disc.mkdir("help");
-    }
-    void TearDown() override {
-        DestroyMainForm();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ui::setPlatform(previous_);
-        startup::SetAppFolder(QString());
-        ResetSharedState();
-    }
+    void SetUp() override { disc.mkdir("help"); }
 
     void expectOneArgument(const TargetCase& c) {
         SCOPED_TRACE(c.target);
@@ -142,14 +121,13 @@ protected:
 
     FakeOpener opener;
     fixture::DiscFixture disc;
-    ui::QtPlatform platform_{nullptr};
-    ui::Platform* previous_ = nullptr;
+    hardening::RecordingPlatform platform;
 };
 
 TEST_F(ShellTargets, EachTargetReachesTheOpenerAsOneArgument) {
     for (const TargetCase& c : kTargets) {
         opener.clear();
-        platform_.shellOpen(QString::fromUtf8(c.target), disc.path());
+        platform.shellOpen(QString::fromUtf8(c.target), disc.path());
         expectOneArgument(c);
     }
 }
@@ -163,31 +141,18 @@ TEST_F(ShellTargets, AShellReadingTheTargetIsCaught) {
     EXPECT_TRUE(opener.canaryRan(3000));
 }
 
-// A "url" item of a menu page, clicked in the main window.
+// "url" items of a menu page, clicked in the main window of a started player.
 TEST_F(ShellTargets, MenuUrlItemsReachTheOpenerAsOneArgument) {
     const TargetCase cases[] = {kTargets[1], kTargets[4], kTargets[8], kTargets[10]};
-    fixture::writeSkin(disc);
-    disc.writePicture("face1.jpg", 528, 432, Qt::darkGreen);
-    fixture::IniBuilder ini;
-    ini.section("main").key("header", "").key("laster", "").key("face", "face1.jpg").key("newloop", "1-4");
-    ini.section("menu");
-    for (int n = 1; n <= 4; ++n)
-        ini.line(QStringLiteral("%1list=10,%2,100,%3,#url,%4").arg(n).arg(n * 50 - 40).arg(n * 50).arg(
-            QString::fromUtf8(cases[n - 1].target)));
-    disc.writeIni(ini.bytes());
-
-    ResetSharedState();
-    startup::SetAppFolder(disc.path());
-    Shared().IniFile = startup::AppFolder() + "AUTORUN.INF";
-    Shared().HeaderFiles = QStringList{QString()};
-    Shared().FaceFiles = QStringList{QString()};
-    startup::ReadMenuTable();
-    OpenMainWindow();
-    mForm& form = MainForm();
+    QStringList actions;
+    for (const TargetCase& c : cases) actions << "url," + QString::fromUtf8(c.target);
+    hardening::writeDisc(disc, QString(), QString(), actions);
+    hardening::PlayerRun player(disc, hardening::wallClockWait());
+    player.start();
+    ASSERT_TRUE(player.menuShown());
     for (int n = 1; n <= 4; ++n) {
         opener.clear();
-        form.picPlay_MouseMove(0, 0, 50, n * 50 - 20);
-        form.picPlay_Click();
+        player.clickLesson(hardening::itemPoint(n));
         expectOneArgument(cases[n - 1]);
     }
 }

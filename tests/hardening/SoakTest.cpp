@@ -94,7 +94,7 @@ int cyclesFromEnvironment(int fallback) {
 TEST(Soak, ThousandLessonsOnTheSimulatedPlatform) {
     sim::SimPlatform sim;
     fixture::DiscFixture disc;
-    hardening::writeDisc(disc, QString(), QString(), "lesson.wmv");
+    hardening::writeDisc(disc, QString(), QString(), {"lesson,lesson.wmv"});
     sim::writeSimClip(disc.filePath("lesson.wmv"), 2.0);
     PlayerRun run(disc, [&sim](const std::function<bool()>& done, double seconds) {
         for (double t = 0; t < seconds && !done() && !sim.exitCode; t += 0.05) ui::Guarded([&] { sim.advance(0.05); });
@@ -120,15 +120,8 @@ TEST(Soak, LessonsOnLibmpv) {
     if (!hardening::ShortClips::available()) GTEST_SKIP() << "ffmpeg is not installed";
     hardening::ShortClips clips;
     fixture::DiscFixture disc;
-    hardening::writeDisc(disc, QString(), QString(), "clip.wmv");
     // Items 1-3 play one clip of each kind.
-    fixture::IniBuilder ini;
-    ini.section("main").key("header", "").key("laster", "").key("face", "face1.jpg").key("newloop", "1-3");
-    ini.section("menu")
-        .line("1list=20,10,180,60,#lesson,clip.wmv")
-        .line("2list=20,80,180,130,#lesson,clip.mpg")
-        .line("3list=20,150,180,200,#lesson,clip.dat");
-    disc.writeIni(ini.bytes());
+    hardening::writeDisc(disc, QString(), QString(), {"lesson,clip.wmv", "lesson,clip.mpg", "lesson,clip.dat"});
     for (const char* kind : {"wmv", "mpg", "dat"})
         disc.write(QStringLiteral("clip.") + QLatin1String(kind), clips.bytes(QString::fromLatin1(kind)));
 
@@ -145,7 +138,8 @@ TEST(Soak, LessonsOnLibmpv) {
     ASSERT_TRUE(run.menuShown());
 
     const int count = cyclesFromEnvironment(10);
-    const Figures f = soak(run, 6, count, 10.0, {QPoint(100, 35), QPoint(100, 105), QPoint(100, 175)});
+    const Figures f = soak(run, 6, count, 10.0,
+                           {hardening::itemPoint(1), hardening::itemPoint(2), hardening::itemPoint(3)});
     print("libmpv", f);
     EXPECT_EQ(f.cycles, count);
     // Each lesson's media core and its threads go with the lesson; libmpv may
