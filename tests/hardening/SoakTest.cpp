@@ -85,6 +85,15 @@ void print(const char* what, const Figures& f) {
     std::fflush(stdout);
 }
 
+// Under the address sanitizer freed memory waits in a quarantine of some
+// 256 MB before reuse, so resident memory grows by design: the figures are
+// printed but not judged there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kMemoryIsJudged = false;
+#else
+constexpr bool kMemoryIsJudged = true;
+#endif
+
 int cyclesFromEnvironment(int fallback) {
     bool ok = false;
     const int n = qEnvironmentVariableIntValue("AUTORUN_SOAK_CYCLES", &ok);
@@ -111,7 +120,9 @@ TEST(Soak, ThousandLessonsOnTheSimulatedPlatform) {
     EXPECT_EQ(sim::liveSimGraphs(), 0);
     EXPECT_EQ(ui::LoadedFormCount(), 1);
     // Flat within 4 MB: a leak of even one kilobyte a cycle would show.
-    EXPECT_LT(f.rssMax - f.rssStart, 4 * 1024);
+    if (kMemoryIsJudged) {
+        EXPECT_LT(f.rssMax - f.rssStart, 4 * 1024);
+    }
     EXPECT_TRUE(sim.messages.empty());
     EXPECT_TRUE(sim.errorReports.empty());
 }
@@ -147,7 +158,9 @@ TEST(Soak, LessonsOnLibmpv) {
     EXPECT_LE(f.fdEnd - f.fdStart, 2);
     // Memory stays flat within 6 MB after the warm-up (50 cycles grow it by
     // some 0.3 MB; see the allocator's pools above).
-    EXPECT_LT(f.rssMax - f.rssStart, 6 * 1024);
+    if (kMemoryIsJudged) {
+        EXPECT_LT(f.rssMax - f.rssStart, 6 * 1024);
+    }
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.errors.empty());
 }
