@@ -124,6 +124,7 @@ TEST_F(DamagedDisc, AutorunInfVariants) {
         QByteArray bytes;
         bool folder;
         bool plays;
+        const char* fileName = "AUTORUN.INF";
     };
     const Case cases[] = {
         {"UTF-16 LE with its mark", utf16(plain, QStringConverter::Utf16LE), false, true},
@@ -131,15 +132,17 @@ TEST_F(DamagedDisc, AutorunInfVariants) {
         {"UTF-8 with its mark", "\xEF\xBB\xBF" + plain, false, true},
         {"CR line ends", crOnly, false, true},
         {"LF line ends", QByteArray(plain).replace("\r\n", "\n"), false, true},
+        {"named in lower case", plain, false, true, "autorun.inf"},
         {"empty", QByteArray(), false, false},
+        {"random bytes", QByteArray(4096, '\x9c') + QByteArray("\r\n[mai\xff]\r\nheader\x00=x\r\n", 20), false, false},
         {"a folder in its place", QByteArray(), true, false},
     };
     writeFullDisc();
+    QFile::remove(disc.filePath("AUTORUN.INF"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile::remove(disc.filePath("AUTORUN.INF"));
-        if (c.folder) disc.mkdir("AUTORUN.INF");
-        else disc.writeIni(c.bytes);
+        if (c.folder) disc.mkdir(c.fileName);
+        else disc.write(c.fileName, c.bytes);
         sim.errorReports.clear();
         sim.messages.clear();
         sim.exitCode.reset();
@@ -161,7 +164,8 @@ TEST_F(DamagedDisc, AutorunInfVariants) {
             EXPECT_EQ(run.introsOpened, 0);
             EXPECT_FALSE(MainFormExists());
         }
-        if (c.folder) QDir(disc.filePath("AUTORUN.INF")).removeRecursively();
+        if (c.folder) QDir(disc.filePath(c.fileName)).removeRecursively();
+        else QFile::remove(disc.filePath(c.fileName));
     }
 }
 
