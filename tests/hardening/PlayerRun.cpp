@@ -2,6 +2,7 @@
 #include "player/MenuFixture.h"
 #include "player/OpenMainWindow.h"
 #include "player/frmConfirm.h"
+#include "slider/Progressbar.h"
 #include "startup/DiscConfig.h"
 #include "startup/SharedState.h"
 #include "startup/StartUp.h"
@@ -10,6 +11,7 @@
 #include "ui/Form.h"
 #include "ui/Guard.h"
 #include <QCoreApplication>
+#include <QTest>
 
 namespace hardening {
 
@@ -113,6 +115,13 @@ void PlayerRun::useTransport() {
         menutest::click(*c);
         if (!lessonPlaying()) return;
     }
+}
+
+void PlayerRun::seek(double fraction) {
+    slider::Progressbar& bar = window().Progressbar1;
+    const QPoint at(int(bar.width() * fraction), bar.height() / 2);
+    QTest::mousePress(&bar, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, at);
 }
 
 void PlayerRun::close() { menutest::click(window().Image3); }

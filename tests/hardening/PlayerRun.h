@@ -59,6 +59,8 @@ public:
     void hoverEverything();
     // While a lesson plays: hover over stop; mute, pause, play and sound on.
     void useTransport();
+    // A press and release on the seek bar at a fraction of its width.
+    void seek(double fraction);
     // The close button, answered as the platform's modal hook answers.
     void close();
 
