@@ -2,12 +2,22 @@
 // opens one 800 x 600 window without a frame, as the player's main window is,
 // and nothing else. It uses the player's own first-paint probe, so both print
 // their time at the same point (run it with AUTORUN_BENCH_FIRST_PAINT=1).
+// Built twice: bare_window, and bare_window_mpv with the player's media
+// library linked in (not used).
 #include "app/FirstPaintProbe.h"
 #include <QApplication>
 #include <QWidget>
+#ifdef BARE_WINDOW_WITH_MEDIA_LIBRARY
+#include "media/MediaFramework.h"
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+#ifdef BARE_WINDOW_WITH_MEDIA_LIBRARY
+    // Referenced, never called: the media libraries are loaded at start.
+    volatile auto createGraph = &media::CreateMpvGraph;
+    (void)createGraph;
+#endif
     InstallFirstPaintProbeIfAsked(app);
     QWidget window;
     window.setWindowFlag(Qt::FramelessWindowHint);
