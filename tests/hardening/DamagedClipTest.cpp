@@ -50,6 +50,13 @@ const Damage kDamages[] = {
     {"a text file", [](const QByteArray&) { return QByteArray("This is not a video.\r\n").repeated(200); },
      Outcome::Skipped},
     {"header only (first 4 KB)", [](const QByteArray& c) { return c.left(4096); }, std::nullopt},
+    // Playlists under a clip's name lead nowhere: the player plays the file
+    // it was given or nothing, never another file or a web address.
+    {"M3U naming a good clip", [](const QByteArray&) { return QByteArray("#EXTM3U\nother-clip\n"); },
+     Outcome::Skipped},
+    {"PLS naming a web clip",
+     [](const QByteArray&) { return QByteArray("[playlist]\nFile1=http://127.0.0.1:9/x.wmv\nNumberOfEntries=1\n"); },
+     Outcome::Skipped},
 };
 
 // The clip's name on a folder that holds the intact clip. (As an intro
@@ -75,6 +82,7 @@ protected:
         hardening::writeDisc(disc, role == Role::Intro ? name : QString(), role == Role::Outro ? name : QString(),
                              {"lesson," + (role == Role::Lesson ? name : QStringLiteral("none.wmv"))});
         disc.write(folder ? name + "/" + name : name, bytes);
+        disc.write("other-clip", clips->bytes(QString::fromLatin1(GetParam())));  // for the playlists
         hardening::RecordingPlatform platform;
         PlayerRun player(disc, hardening::wallClockWait());
         bool played = false;
