@@ -11,8 +11,13 @@
 #include "player/OpenMainWindow.h"
 #include "support/DiscFixture.h"
 #include <QRandomGenerator>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -32,6 +37,39 @@ struct Damage {
     // goes on as it should) and the test prints which one happened.
     std::optional<Outcome> expected;
 };
+
+// A web server on this machine that only counts who connects: no file on a
+// disc may make the player go to the network.
+class Listener {
+public:
+    Listener() {
+        fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof a;
+        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&a), len) != 0 || ::listen(fd_, 16) != 0 ||
+            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+            throw std::runtime_error("no listening socket");
+        port_ = ntohs(a.sin_port);
+    }
+    ~Listener() { ::close(fd_); }
+    int port() const { return port_; }
+    // Connections accepted since the last call.
+    int connections() {
+        int n = 0;
+        for (int c; (c = ::accept(fd_, nullptr, nullptr)) >= 0; ++n) ::close(c);
+        return n;
+    }
+
+private:
+    int fd_ = -1;
+    int port_ = 0;
+};
+
+Listener* listener = nullptr;
+
+QByteArray webClip() { return "http://127.0.0.1:" + QByteArray::number(listener->port()) + "/x.wmv"; }
 
 QByteArray randomBytes(int n) {
     QRandomGenerator random(1234);
@@ -55,7 +93,14 @@ const Damage kDamages[] = {
     {"M3U naming a good clip", [](const QByteArray&) { return QByteArray("#EXTM3U\nother-clip\n"); },
      Outcome::Skipped},
     {"PLS naming a web clip",
-     [](const QByteArray&) { return QByteArray("[playlist]\nFile1=http://127.0.0.1:9/x.wmv\nNumberOfEntries=1\n"); },
+     [](const QByteArray&) {
+         return "[playlist]\nFile1=" + webClip() + "\nNumberOfEntries=1\n";
+     },
+     Outcome::Skipped},
+    {"HLS naming a web clip",
+     [](const QByteArray&) {
+         return "#EXTM3U\n#EXT-X-TARGETDURATION:1\n#EXTINF:1,\n" + webClip() + "\n#EXT-X-ENDLIST\n";
+     },
      Outcome::Skipped},
 };
 
@@ -68,10 +113,15 @@ constexpr double kBudgetSeconds = 15;
 
 class DamagedClip : public ::testing::TestWithParam<const char*> {
 protected:
-    static void SetUpTestSuite() { clips = new hardening::ShortClips; }
+    static void SetUpTestSuite() {
+        clips = new hardening::ShortClips;
+        listener = new Listener;
+    }
     static void TearDownTestSuite() {
         delete clips;
         clips = nullptr;
+        delete listener;
+        listener = nullptr;
     }
 
     // Plays the damaged clip in its role; returns what happened, having
@@ -139,6 +189,7 @@ TEST_P(DamagedClip, EveryDamageInEveryPlace) {
             if (d.expected) {
                 EXPECT_EQ(got, *d.expected);
             }
+            EXPECT_EQ(listener->connections(), 0) << "the player went to the network";
         }
         std::printf("\n");
         std::fflush(stdout);

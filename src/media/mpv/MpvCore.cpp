@@ -35,6 +35,9 @@ constexpr Option requiredOptions[] = {
     // which held the event loop so long that the window's 10 ms timer ticked
     // about 15 times a second). The core signals a frame when it is due.
     {"video-timing-offset", "0"},
+    // A file plays itself only: a playlist, a reference movie or an archive
+    // under a clip's name is not followed to other files or to the network.
+    {"access-references", "no"},
 };
 
 // Options that keep the core quiet and self-contained; an older or newer
