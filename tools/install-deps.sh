@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick strace
   fonts-noto-cjk fonts-dejavu-core
+  xdg-utils
 )
 
 missing=()
