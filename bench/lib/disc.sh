@@ -38,12 +38,19 @@ bench_disc() {
 # bench_xvfb WxH: a virtual screen for the rest of the script (DISPLAY set,
 # Qt on xcb); it is stopped by bench_xvfb_stop.
 bench_xvfb() {
-    BENCH_DISPLAY=":$((90 + RANDOM % 100))"
+    local n=$((90 + RANDOM % 100))
+    # A display number no other server holds (else xdpyinfo would find theirs).
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    BENCH_DISPLAY=":$n"
     Xvfb "$BENCH_DISPLAY" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
     BENCH_XVFB_PID=$!
     export DISPLAY=$BENCH_DISPLAY QT_QPA_PLATFORM=xcb
     local i
-    for i in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    for i in $(seq 1 50); do
+        kill -0 "$BENCH_XVFB_PID" 2>/dev/null || break
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
     echo "Xvfb did not start on $BENCH_DISPLAY" >&2
     return 1
 }
