@@ -91,10 +91,13 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
 
 Image::Image(QWidget* parent) : Control(parent) {}
 
+// Putting back the picture that is already shown (the window background does
+// it for ten buttons on every mouse move) repaints nothing.
 void Image::setPicture(const Picture& picture) {
+    const bool same = !picture_.isNull() && picture.image().cacheKey() == picture_.image().cacheKey();
     picture_ = picture;
     if (!picture_.isNull()) resize(picture_.pixelWidth(), picture_.pixelHeight());
-    update();
+    if (!same) update();
 }
 
 void Image::paintEvent(QPaintEvent*) {
@@ -111,11 +114,13 @@ void Label::setCaption(const QString& text) {
 }
 
 void Label::setForeColor(uint32_t oleColour) {
+    if (foreColor_ == oleColour) return;
     foreColor_ = oleColour;
     update();
 }
 
 void Label::setFontUnderline(bool on) {
+    if (font().underline() == on) return;
     QFont f = font();
     f.setUnderline(on);
     setFont(f);
