@@ -1,7 +1,7 @@
 # Warnings for the project's own targets (call autorun_warnings(target)).
 function(autorun_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
-    -Wnon-virtual-dtor -Wcast-align -Wunused -Woverloaded-virtual -Wnull-dereference
+    -Wnon-virtual-dtor -Wcast-align -Wunused -Woverloaded-virtual
     -Wimplicit-fallthrough)
 endfunction()
 
