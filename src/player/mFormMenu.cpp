@@ -55,7 +55,7 @@ QString mForm::HitTest(int16_t x, int16_t y) {
             // Centred beside the item, and moved only when its top differs
             // from the item's top.
             if (double(imgTag.Top()) != double(r.top)) {
-                imgTag.move(ArrowBeside(r, imgTag.size()));
+                imgTag.move(startup::ArrowBeside(r, imgTag.size()));
             }
         }
         return key;

@@ -72,14 +72,14 @@ void mForm::setArrow() {
 
     // Intro and page-change items get no arrow: it goes beside the next item.
     const QString word = startup::SplitAction(s.MenuActions.Item(startup::ItemKey(n))).word;
-    if (word == QLatin1String("header") || word == QLatin1String("redirect")) {
+    if (startup::ArrowSkipsItem(word)) {
         n = ui::Add16(n, 1);
     }
     const QString key = startup::ItemKey(n);
     const startup::MenuRect r = startup::ParseRect(s.MenuRects.Item(key), key);
 
     imgTag.setVisible(true);
-    imgTag.move(ArrowBeside(r, imgTag.size()));
+    imgTag.move(startup::ArrowBeside(r, imgTag.size()));
     Progressbar1.setVisible(false);
 }
 

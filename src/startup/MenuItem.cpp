@@ -61,4 +61,10 @@ PageRange ParseRange(const QString& entry) {
     return {Convert(parts[0], what), Convert(parts[1], what)};
 }
 
+QPoint ArrowBeside(const MenuRect& item, QSize arrow) {
+    const double left = double(item.left) - arrow.width() - 5;
+    const double top = item.top + ((double(item.bottom) - item.top) - arrow.height()) / 2;
+    return {static_cast<int>(ui::RoundHalfEven(left)), static_cast<int>(ui::RoundHalfEven(top))};
+}
+
 }  // namespace startup

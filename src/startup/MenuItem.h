@@ -4,6 +4,8 @@
 // numbers, and a page's item range ("first-last") converted into two.
 // Conversions follow the runtime's number rules (spaces around a number
 // allowed, fractions rounded half to even, 16-bit overflow raised).
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -47,5 +49,16 @@ struct PageRange {
 // part the last. Raises ui::RuntimeError when there is no "-", and the number
 // errors of the runtime for parts that are no 16-bit numbers.
 PageRange ParseRange(const QString& entry);
+
+// The arrow is placed beside a page's first item, unless that item replays
+// the intro list or changes the page ("header", "redirect"): then beside the
+// next one.
+inline bool ArrowSkipsItem(const QString& word) {
+    return word == QLatin1String("header") || word == QLatin1String("redirect");
+}
+
+// The arrow's top-left corner beside an item: 5 pixels left of it, centred on
+// its height (rounded half to even).
+QPoint ArrowBeside(const MenuRect& item, QSize arrow);
 
 }  // namespace startup

@@ -52,7 +52,7 @@ void PlaceArrow(DiscReport& r, MenuPage& page) {
                          .arg(QString::number(n), ItemKey(n)));
         return;  // otherwise already reported as a key missing from the range
     }
-    if (first->word == QLatin1String("header") || first->word == QLatin1String("redirect")) ++n;
+    if (ArrowSkipsItem(first->word)) ++n;
     const MenuEntry* target = r.item(ItemKey(n));
     if (!target) {
         AddError(r, PageWhere(page.page),

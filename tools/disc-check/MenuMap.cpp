@@ -60,11 +60,9 @@ void DrawArrow(QPainter& painter, const DiscReport& report, const MenuEntry& ite
     const auto arrow = TryLoad(report.folder + QStringLiteral("image\\arrow.jpg"));
     const int width = arrow ? arrow->pixelWidth() : 16;
     const int height = arrow ? arrow->pixelHeight() : 16;
-    // As setArrow places it: left of the item by the arrow's width and 5 more,
-    // centred on the item's height (in floating point, then to whole pixels,
-    // halves to even).
-    const double left = r.left - width - 5;
-    const double top = ui::RoundHalfEven(r.top + (double(r.bottom - r.top) - height) / 2.0);
+    // Where setArrow places it.
+    const QPoint at = startup::ArrowBeside(r, QSize(width, height));
+    const double left = at.x(), top = at.y();
     if (arrow) {
         painter.drawImage(QPointF(left, top), arrow->image());
     } else {
