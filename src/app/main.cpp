@@ -7,10 +7,12 @@
 #include "intro/frmFlash.h"
 #include "media/MediaFramework.h"
 #include "player/OpenMainWindow.h"
+#include "startup/OpenDisc.h"
 #include "startup/StartUp.h"
 #include "startup/WindowOpeners.h"
 #include "ui/Form.h"
 #include "ui/Guard.h"
+#include "ui/MessageBox.h"
 #include "ui/QtPlatform.h"
 #include "ui/StringTable.h"
 #include <QApplication>
@@ -62,6 +64,17 @@ int main(int argc, char** argv) {
     ui::setPlatform(&platform);
     wireOpeners();
     InstallFirstPaintProbeIfAsked(app);
+
+    // The disc: the one argument when given, else the executable's folder.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty()) {
+        QString why;
+        if (!startup::OpenDisc(arguments.front(), &why)) {
+            ui::MsgBox(startup::DiscOpenMessage(arguments.front(), why), ui::vbCritical, ui::LoadResString(103));
+            ui::setPlatform(nullptr);
+            return 1;
+        }
+    }
 
     ui::Guarded([] { startup::StartUp(); });
     int code = 0;

@@ -1,9 +1,12 @@
 #include "ui/DiscFiles.h"
+#include "ui/DiscMount.h"
+#include "ui/OpenerCopies.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ui {
@@ -65,16 +68,55 @@ int32_t attributesOf(const QFileInfo& info) {
     return attributes;
 }
 
+// Pictures, the configuration and cursors are read whole into memory; a
+// file beyond this inside an image is no such file.
+constexpr int64_t kWholeFileLimit = int64_t(256) << 20;
+
+// The same lookup inside the mounted image.
+Resolved resolveInImage(const QString& path, const QString& inner) {
+    const disc::NodeInfo node = MountedImage()->stat(inner);
+    Resolved r;
+    r.exists = node.exists;
+    r.caseDiffers = node.caseDiffers;
+    QString unified = path;
+    unified.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!node.exists) {
+        r.path = unified;
+        return r;
+    }
+    r.path = MountedRoot() + node.realPath;
+    if (unified.endsWith(QLatin1Char('/')) && !r.path.endsWith(QLatin1Char('/'))) r.path += QLatin1Char('/');
+    return r;
+}
+
+Resolved resolveAnywhere(const QString& path) {
+    QString inner;
+    if (InsideImage(path, &inner)) return resolveInImage(path, inner);
+    return resolve(path);
+}
+
+// An image is a read-only medium: everything on it carries the read-only bit.
+int32_t attributesOf(const disc::NodeInfo& node) {
+    int32_t attributes = (node.isDir ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE) | FILE_ATTRIBUTE_READONLY;
+    if (node.hidden) attributes |= FILE_ATTRIBUTE_HIDDEN;
+    return attributes;
+}
+
 }  // namespace
 
-QString ResolveDiscPath(const QString& path) { return resolve(path).path; }
+QString ResolveDiscPath(const QString& path) { return resolveAnywhere(path).path; }
 
 bool MatchesOnlyIgnoringCase(const QString& path) {
-    const Resolved r = resolve(path);
+    const Resolved r = resolveAnywhere(path);
     return r.exists && r.caseDiffers;
 }
 
 int32_t GetFileAttributes(const QString& path) {
+    QString inner;
+    if (InsideImage(path, &inner)) {
+        const disc::NodeInfo node = MountedImage()->stat(inner);
+        return node.exists ? attributesOf(node) : INVALID_FILE_ATTRIBUTES;
+    }
     const Resolved r = resolve(path);
     if (!r.exists) return INVALID_FILE_ATTRIBUTES;
     return attributesOf(QFileInfo(r.path));
@@ -88,13 +130,24 @@ QString FindFirstFile(const QString& path) {
     const QString name = slash >= 0 ? unified.mid(slash + 1) : unified;
     if (name.isEmpty()) return {};
 
-    const QString realFolder = folder.isEmpty() ? QStringLiteral(".") : resolve(folder).path;
-    QDir dir(realFolder);
-    if (!dir.exists()) return {};
     const bool wildcard = name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
     const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(name),
                                      QRegularExpression::CaseInsensitiveOption);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList entries;
+    QString innerFolder;
+    if (InsideImage(folder, &innerFolder)) {
+        const disc::Image* image = MountedImage();
+        for (const QString& entry : image->list(innerFolder)) {
+            const disc::NodeInfo node = image->stat(innerFolder + entry);
+            if (node.exists && !node.isDir) entries << entry;
+        }
+        entries.sort();
+    } else {
+        const QString realFolder = folder.isEmpty() ? QStringLiteral(".") : resolve(folder).path;
+        QDir dir(realFolder);
+        if (!dir.exists()) return {};
+        entries = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    }
     for (const QString& entry : entries) {
         const bool match = wildcard ? pattern.match(entry).hasMatch() : entry.compare(name, Qt::CaseInsensitive) == 0;
         if (match) return entry;
@@ -103,10 +156,60 @@ QString FindFirstFile(const QString& path) {
 }
 
 bool ReadWholeFile(const QString& path, QByteArray& out) {
+    QString inner;
+    if (InsideImage(path, &inner)) return MountedImage()->readAll(inner, out, kWholeFileLimit);
     QFile file(ResolveDiscPath(path));
     if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly)) return false;
     out = file.readAll();
     return file.error() == QFileDevice::NoError;
+}
+
+bool IsDiscFile(const QString& path) {
+    QString inner;
+    if (InsideImage(path, &inner)) {
+        const disc::NodeInfo node = MountedImage()->stat(inner);
+        return node.exists && !node.isDir;
+    }
+    return QFileInfo(ResolveDiscPath(path)).isFile();
+}
+
+bool IsDiscFolder(const QString& path) {
+    QString inner;
+    if (InsideImage(path, &inner)) {
+        const disc::NodeInfo node = MountedImage()->stat(inner);
+        return node.exists && node.isDir;
+    }
+    return QFileInfo(ResolveDiscPath(path)).isDir();
+}
+
+bool GetFileStamp(const QString& path, FileStamp& stamp) {
+    QString inner;
+    QString onDisk = path;
+    if (InsideImage(path, &inner)) {
+        // What is inside an image changes only when the image does.
+        if (!IsDiscFile(path)) return false;
+        onDisk = MountedRoot();
+        onDisk.chop(1);
+    }
+    struct stat st {};
+    if (::stat(QFile::encodeName(onDisk).constData(), &st) != 0 || !(S_ISREG(st.st_mode) || S_ISBLK(st.st_mode)))
+        return false;
+    stamp = FileStamp{static_cast<int64_t>(st.st_size),
+                      static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    return true;
+}
+
+std::unique_ptr<disc::ClipStream> OpenImageStream(const QString& path) {
+    QString inner;
+    if (!InsideImage(path, &inner)) return nullptr;
+    return MountedImage()->openStream(inner);
+}
+
+QString OpenerPath(const QString& path) {
+    QString inner;
+    if (InsideImage(path, &inner)) return PrivateCopyForOpener(*MountedImage(), inner);
+    const Resolved r = resolve(path);
+    return r.exists && QFileInfo(r.path).isFile() ? r.path : QString();
 }
 
 QString ExecutableFolder() {

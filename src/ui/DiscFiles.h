@@ -2,9 +2,13 @@
 // Files on the disc. Names use "\" inside (a "/" is taken the same way) and
 // match without regard to case: each component is looked up in its folder on
 // disk, exactly first, then ignoring case, because discs copied from CD often
-// carry upper-case names. Nothing here ever writes.
+// carry upper-case names. A path inside a mounted disc image (DiscMount.h) is
+// looked up in the image instead, by the same rules; callers never learn
+// which. Nothing here ever writes to the disc.
+#include "disc/DiscImage.h"
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 namespace ui {
 
@@ -33,6 +37,31 @@ QString FindFirstFile(const QString& path);
 
 // Reads a whole file; returns false when it cannot be read.
 bool ReadWholeFile(const QString& path, QByteArray& out);
+
+// True when the disc path names a file (not a folder) / a folder.
+bool IsDiscFile(const QString& path);
+bool IsDiscFolder(const QString& path);
+
+// What tells a file's content changed: its size and modification time. A file
+// inside a disc image takes the image file's stamp. False when the path names
+// no file.
+struct FileStamp {
+    int64_t size = -1;
+    int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+bool GetFileStamp(const QString& path, FileStamp& stamp);
+
+// A stream over a file inside the mounted disc image (for the media
+// framework, which reads clips from the image without a copy); null when the
+// path is not inside an image or names no file there.
+std::unique_ptr<disc::ClipStream> OpenImageStream(const QString& path);
+
+// A real file the desktop's opener can open for a disc path that names a
+// file: the file itself on a folder disc; from an image, a private copy (of
+// the page's whole folder for a web page, so its pictures come along).
+// Empty when there is no such file or it cannot be copied.
+QString OpenerPath(const QString& path);
 
 // The folder of the running executable, "/" separated, with exactly one
 // trailing "/" (the root "/" gets none added).

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QImageReader>
 #include <cmath>
-#include <sys/stat.h>
 
 namespace ui {
 
@@ -21,21 +20,11 @@ int32_t Picture::Height() const { return PixelsToHimetric(image_.height()); }
 
 namespace {
 
-// What tells a file's content changed: its size and modification time. Read
-// with one stat call (a QFileInfo time would look at the local time zone as
-// well, another system call per picture).
-struct FileStamp {
-    int64_t size = -1;
-    int64_t modifiedNs = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-
-// The stamp of a regular file; nothing for anything else or no file.
+// The stamp of a file (one stat call), or nothing when there is none.
 std::optional<FileStamp> stampOf(const QString& path) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    return FileStamp{static_cast<int64_t>(st.st_size),
-                     static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    FileStamp stamp;
+    if (!GetFileStamp(path, stamp)) return std::nullopt;
+    return stamp;
 }
 
 struct CacheEntry {

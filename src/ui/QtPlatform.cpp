@@ -102,7 +102,9 @@ void QtPlatform::shellOpen(const QString& target, const QString& baseFolder) {
     if (!isAddress(target)) {
         argument.replace(QLatin1Char('\\'), QLatin1Char('/'));
         if (QFileInfo(argument).isRelative()) argument = baseFolder + argument;
-        argument = ResolveDiscPath(argument);
+        // A file of a disc image reaches the opener as a private copy.
+        const QString real = OpenerPath(argument);
+        argument = real.isEmpty() ? ResolveDiscPath(argument) : real;
     }
     // The desktop's opener is started directly with the target as its one
     // argument: no command line is built and no shell reads the target, so

@@ -1,6 +1,8 @@
 #include "media/mpv/MpvGraph.h"
+#include "media/mpv/MpvDiscStreams.h"
 #include "media/mpv/MpvVolume.h"
 #include "ui/DiscFiles.h"
+#include "ui/DiscMount.h"
 #include "ui/Errors.h"
 #include <QFileInfo>
 #include <algorithm>
@@ -74,6 +76,7 @@ MpvGraph::MpvGraph()
     : core_(std::make_unique<MpvCore>([this] { drainEvents(); }, [this] { onFrame(); })),
       frames_(std::make_unique<MpvFrames>(core_->renderContext())) {
     mpv_handle* h = core_->handle();
+    RegisterDiscProtocol(h);
     mpv_observe_property(h, TimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, Duration, "duration", MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, EofReached, "eof-reached", MPV_FORMAT_FLAG);
@@ -109,21 +112,35 @@ void MpvGraph::RenderFile(const QString& path) {
     applyRect();
 }
 
-void MpvGraph::openFile(const QString& path) {
-    const QString resolved = ui::ResolveDiscPath(path);
-    const QFileInfo info(resolved);
+// What the core opens for a disc path: the file's own path on a folder disc,
+// or, inside a disc image, the address of a stream that reads the image.
+QByteArray MpvGraph::addressOf(const QString& path) {
+    stream_.reset();
+    if (ui::InsideImage(path, nullptr)) {
+        std::unique_ptr<disc::ClipStream> stream = ui::OpenImageStream(path);
+        if (!stream) fail(QStringLiteral("the file does not exist"));
+        stream_ = std::make_shared<DiscStreamState>();
+        streamBytesSeen_ = 0;
+        streamOpened_ = Clock::now();
+        return OfferDiscStream(std::move(stream), stream_);
+    }
+    const QFileInfo info(ui::ResolveDiscPath(path));
     if (!info.isFile()) fail(QStringLiteral("the file does not exist"));
     if (!info.isReadable()) fail(QStringLiteral("the file cannot be read"));
+    return info.absoluteFilePath().toUtf8();
+}
+
+void MpvGraph::openFile(const QString& path) {
+    QByteArray file = addressOf(path);
 
     mpv_handle* h = core_->handle();
     // Video CD tracks are MPEG program streams inside CD-ROM sectors; the
     // program-stream demuxer finds its packs between the sector headers, but
     // the format probe is not sure enough of them to pick it by itself.
     // The choice is an option of this file alone, so the next file is probed.
-    const bool videoCdTrack = info.suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0;
+    const bool videoCdTrack = QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0;
     setPaused(true);
 
-    QByteArray file = info.absoluteFilePath().toUtf8();
     mpv_node result{};
     const int rc = loadFile(h, file, videoCdTrack ? "demuxer-lavf-format=mpeg" : "", result);
     if (rc < 0) fail(QString::fromLatin1(mpv_error_string(rc)));
@@ -136,14 +153,29 @@ void MpvGraph::openFile(const QString& path) {
     file_.loaded = true;
 }
 
+// True, with the deadline moved on, when the clip comes from a disc that is
+// still delivering: bytes arrived since the last look, or a read is waiting on
+// the drive. A clip that cannot be played still fails at once (the core says
+// so); only one that keeps the core waiting without progress times out.
+bool MpvGraph::discStillDelivering(Clock::time_point& deadline) {
+    if (!stream_ || Clock::now() - streamOpened_ > slowDiscTimeout) return false;
+    const int64_t bytes = stream_->bytesRead;
+    const bool progress = bytes != streamBytesSeen_ || stream_->reading;
+    streamBytesSeen_ = bytes;
+    if (!progress) return false;
+    deadline = Clock::now() + loadTimeout;
+    return true;
+}
+
 // Waits for the core to report this file loaded or failed. Events of the file
 // that a replace closes come first and carry another entry: they are skipped.
 void MpvGraph::waitUntilLoaded(Clock::time_point deadline) {
     mpv_handle* h = core_->handle();
     bool started = false;
     while (true) {
+        if (secondsLeft(deadline) <= 0 && !discStillDelivering(deadline))
+            fail(QStringLiteral("the file did not open within %1 seconds").arg(loadTimeout.count() / 1000));
         const double left = secondsLeft(deadline);
-        if (left <= 0) fail(QStringLiteral("the file did not open within %1 seconds").arg(loadTimeout.count() / 1000));
         const mpv_event* event = mpv_wait_event(h, left);
         switch (event->event_id) {
         case MPV_EVENT_START_FILE: {
@@ -190,8 +222,9 @@ void MpvGraph::readStreams(Clock::time_point deadline) {
             file_.naturalSize = QSize(int(w), int(hgt));
             return;
         }
+        if (secondsLeft(deadline) <= 0 && !discStillDelivering(deadline))
+            fail(QStringLiteral("the size of the video is unknown"));
         const double left = secondsLeft(deadline);
-        if (left <= 0) fail(QStringLiteral("the size of the video is unknown"));
         const mpv_event* event = mpv_wait_event(h, left);
         if (event->event_id == MPV_EVENT_END_FILE) fail(QStringLiteral("the video cannot be decoded"));
         handleEvent(*event);

@@ -20,11 +20,18 @@
 struct mpv_event;
 
 namespace media {
+struct DiscStreamState;
+}
+
+namespace media {
 
 class MpvGraph final : public ui::MediaGraph {
 public:
     // How long RenderFile waits for a file to open before giving up.
     static constexpr std::chrono::milliseconds loadTimeout{5000};
+    // A clip read from a disc image or drive waits on while the disc still
+    // delivers (a cold drive spins up inside its first read), up to this.
+    static constexpr std::chrono::milliseconds slowDiscTimeout{30000};
 
     MpvGraph();
     ~MpvGraph() override;
@@ -72,6 +79,8 @@ private:
     };
 
     void openFile(const QString& path);
+    QByteArray addressOf(const QString& path);
+    bool discStillDelivering(std::chrono::steady_clock::time_point& deadline);
     void waitUntilLoaded(std::chrono::steady_clock::time_point deadline);
     void readStreams(std::chrono::steady_clock::time_point deadline);
     void drainEvents();
@@ -86,6 +95,10 @@ private:
     std::unique_ptr<MpvCore> core_;
     std::unique_ptr<MpvFrames> frames_;
     std::unique_ptr<ui::VideoWindow> window_;
+    // The disc stream of the open clip, when it comes from an image or drive.
+    std::shared_ptr<DiscStreamState> stream_;
+    int64_t streamBytesSeen_ = 0;
+    std::chrono::steady_clock::time_point streamOpened_;
 
     Playback file_;
     QString failure_;  // why the last RenderFile failed, for the calls after it
