@@ -27,7 +27,7 @@ void SetAppFolder(const QString& folder) {
 
 QByteArray ReadConfigFile(const QString& file) {
     const QString onDisk = ui::ResolveDiscPath(file);
-    if (!QFileInfo(onDisk).isFile()) return {};
+    if (!ui::IsDiscFile(onDisk)) return {};
     QByteArray bytes;
     if (!ui::ReadWholeFile(onDisk, bytes)) return {};
     return bytes;

@@ -36,4 +36,10 @@ bool InsideImage(const QString& path, QString* inner) {
     return true;
 }
 
+std::optional<disc::NodeInfo> ImageNode(const QString& path) {
+    QString inner;
+    if (!InsideImage(path, &inner)) return std::nullopt;
+    return mount().image->stat(inner);
+}
+
 }  // namespace ui

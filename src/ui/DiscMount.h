@@ -9,6 +9,7 @@
 #include "disc/DiscImage.h"
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace ui {
 
@@ -25,5 +26,8 @@ QString MountedRoot();
 // True when path (with "/" or "\" separators) lies inside the mounted image;
 // inner then gets the path inside it ("" for the root itself).
 bool InsideImage(const QString& path, QString* inner);
+
+// What the mounted image holds at path; nothing when path is not inside it.
+std::optional<disc::NodeInfo> ImageNode(const QString& path);
 
 }  // namespace ui

@@ -23,6 +23,11 @@ inline QString Quoted(const QString& text) { return QLatin1Char('"') + text + QL
 void CheckConfiguration(DiscReport& r);  // lists, values, [menu] lines, [navigate]
 void CheckMenuPages(DiscReport& r);      // pages, ranges, items, overlaps
 void CheckPictures(DiscReport& r);       // menu pictures and the skin
+void CheckImage(DiscReport& r);          // what a disc image itself gets wrong
+
+// Notes on a file the configuration names inside a disc image: a name found
+// only through Joliet, a Form 2 file. Nothing for a folder disc.
+void CheckImageName(DiscReport& r, const QString& where, const QString& entry);
 
 // A warning when the disc-relative name matches a file only in another letter
 // case.

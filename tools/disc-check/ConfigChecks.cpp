@@ -33,6 +33,7 @@ void WarnIfCaseOnly(DiscReport& r, const QString& where, const QString& entry) {
                    QStringLiteral("%1 exists only in another letter case; the player finds it, but a copy on a "
                                   "case-sensitive medium may not. Rename the file or the entry to match.")
                        .arg(Quoted(entry)));
+    CheckImageName(r, where, entry);
 }
 
 namespace {

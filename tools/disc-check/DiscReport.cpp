@@ -27,6 +27,7 @@ DiscReport CheckDisc(const QString& folder) {
     CheckConfiguration(r);
     CheckMenuPages(r);
     CheckPictures(r);
+    CheckImage(r);
     // Errors first, each kind in the order found.
     std::stable_sort(r.problems.begin(), r.problems.end(),
                      [](const Problem& a, const Problem& b) { return a.severity == Severity::Error && b.severity != Severity::Error; });

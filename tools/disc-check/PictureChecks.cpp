@@ -61,7 +61,7 @@ void CheckMenuPictures(DiscReport& r) {
 }
 
 void CheckSkin(DiscReport& r) {
-    if (!QFileInfo(ui::ResolveDiscPath(r.folder + QStringLiteral("image"))).isDir()) {
+    if (!ui::IsDiscFolder(r.folder + QStringLiteral("image"))) {
         AddError(r, QStringLiteral("image\\"),
                  QStringLiteral("The skin folder is missing: the main window, its buttons, sliders, cursor and close "
                                 "dialog read their pictures from it, so the player ends as soon as the menu would "
