@@ -119,6 +119,7 @@ struct IsoFileSystem::Walk {
                     continue;
                 }
                 IsoNode node;
+                node.parent = dir;
                 node.isDir = flags & kDirFlag;
                 node.hidden = flags & kHiddenFlag;
                 node.extents.push_back(e);
@@ -206,6 +207,48 @@ struct IsoFileSystem::Walk {
     }
 };
 
+// Each Joliet entry learns its plain name and Form 2 flag from the primary
+// record for the same file: a file by its extent, a folder (whose Joliet
+// directory has extents of its own) by a name equal but for case, else by a
+// file they share. An entry with no primary record keeps no plain name.
+void IsoFileSystem::matchPlainNames(const std::vector<IsoNode>& primary, std::vector<IsoNode>& joliet) {
+    std::unordered_map<int64_t, int> fileByExtent;
+    for (size_t i = 1; i < primary.size(); ++i)
+        if (!primary[i].isDir) fileByExtent.emplace(primary[i].extents[0].lba, int(i));
+    std::vector<int> counterpart(joliet.size(), -1);
+    counterpart[0] = 0;
+    joliet[0].plainName.clear();
+    for (size_t j = 0; j < joliet.size(); ++j) {  // parents come before their children
+        const int p = counterpart[j];
+        for (int c : joliet[j].children) {
+            IsoNode& node = joliet[size_t(c)];
+            node.plainName.clear();
+            if (p < 0) continue;
+            int match = -1;
+            for (int q : primary[size_t(p)].children) {
+                const IsoNode& candidate = primary[size_t(q)];
+                if (candidate.isDir != node.isDir) continue;
+                if (!node.isDir ? candidate.extents[0].lba == node.extents[0].lba
+                                : candidate.plainName.compare(node.name, Qt::CaseInsensitive) == 0) {
+                    match = q;
+                    break;
+                }
+            }
+            for (size_t k = 0; match < 0 && node.isDir && k < node.children.size(); ++k) {
+                const IsoNode& file = joliet[size_t(node.children[k])];
+                const auto found = fileByExtent.find(file.extents[0].lba);
+                if (!file.isDir && found != fileByExtent.end() && primary[size_t(found->second)].parent >= 0 &&
+                    primary[size_t(primary[size_t(found->second)].parent)].parent == p)
+                    match = primary[size_t(found->second)].parent;
+            }
+            if (match < 0) continue;
+            counterpart[size_t(c)] = match;
+            node.plainName = primary[size_t(match)].plainName;
+            node.form2 = node.form2 || primary[size_t(match)].form2;
+        }
+    }
+}
+
 bool IsoFileSystem::read(SectorReader& reader, QString* why) {
     auto fail = [&](const QString& reason) {
         if (why) *why = reason;
@@ -245,22 +288,9 @@ bool IsoFileSystem::read(SectorReader& reader, QString* why) {
     }
     auto joliet = std::make_unique<Walk>(Walk{reader, true, budget, {}, {}, {}, {}, false, 0, {}, {}});
     joliet->run(reinterpret_cast<const uint8_t*>(jolietRoot.constData()));
-    // Each Joliet entry learns its plain name and Form 2 flag from the primary
-    // record with the same extent.
-    std::unordered_map<int64_t, int> byExtent;
-    if (primary)
-        for (size_t i = 1; i < primary->nodes.size(); ++i) byExtent.emplace(primary->nodes[i].extents[0].lba, int(i));
-    for (size_t i = 1; i < joliet->nodes.size(); ++i) {
-        IsoNode& node = joliet->nodes[i];
-        const auto it = byExtent.find(node.extents[0].lba);
-        if (it == byExtent.end()) {
-            node.plainName.clear();
-            continue;
-        }
-        const IsoNode& plain = primary->nodes[size_t(it->second)];
-        node.plainName = plain.plainName;
-        node.form2 = node.form2 || plain.form2;
-    }
+    if (primary) matchPlainNames(primary->nodes, joliet->nodes);
+    else
+        for (IsoNode& node : joliet->nodes) node.plainName.clear();
     nodes_ = std::move(joliet->nodes);
     problems_ = std::move(joliet->problems);
     jolietNames_ = true;

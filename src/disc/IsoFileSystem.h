@@ -33,6 +33,7 @@ struct IsoNode {
     bool form2 = false;
     std::vector<Extent> extents;  // several for a multi-extent file
     std::vector<int> children;    // node indices, for a folder
+    int parent = -1;              // node index, -1 for the root
 };
 
 class IsoFileSystem {
@@ -52,6 +53,7 @@ public:
 
 private:
     struct Walk;
+    static void matchPlainNames(const std::vector<IsoNode>& primary, std::vector<IsoNode>& joliet);
 
     std::vector<IsoNode> nodes_;  // nodes_[0] is the root
     std::vector<ImageProblem> problems_;

@@ -54,10 +54,17 @@ bool SectorClipStream::fill(int64_t position) {
         const int64_t readable = form2_ ? sectors * kForm2Bytes : e.bytes;
         if (position < extentStart + readable) {
             const int64_t first = (position - extentStart) / payload;
-            const int batch = int(std::min(kBatchSectors, sectors - first));
-            cache_.resize(size_t(batch) * size_t(payload));
-            const bool ok = form2_ ? reader_.readForm2(e.lba + first, batch, cache_.data())
-                                   : reader_.readData(e.lba + first, batch, cache_.data());
+            int batch = int(std::min(kBatchSectors, sectors - first));
+            auto readBatch = [&] {
+                cache_.resize(size_t(batch) * size_t(payload));
+                return form2_ ? reader_.readForm2(e.lba + first, batch, cache_.data())
+                              : reader_.readData(e.lba + first, batch, cache_.data());
+            };
+            bool ok = readBatch();
+            if (!ok && batch > 1 && !cancelled_.load()) {
+                batch = 1;  // the batch may cross a bad spot: hand over what lies before it
+                ok = readBatch();
+            }
             if (!ok) {
                 cache_.clear();
                 return false;
