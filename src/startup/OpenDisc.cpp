@@ -41,8 +41,13 @@ bool OpenDisc(const QString& disc, QString* why) {
     ui::MountImage(std::move(image), absolute + QLatin1Char('/'));
     const QString root = ui::MountedRoot();
     if (!hasConfiguration(root)) {
+        // A cut-short image loses its directory first: say so rather than
+        // blame the disc's contents.
+        const std::vector<disc::ImageProblem> problems = ui::MountedImage()->problems();
+        const QString missing = problems.empty() ? QStringLiteral("there is no AUTORUN.INF in its root folder")
+                                                : problems.front().message;
         ui::UnmountImage();
-        return fail(why, QStringLiteral("there is no AUTORUN.INF in its root folder"));
+        return fail(why, missing);
     }
     SetAppFolder(root);
     return true;
