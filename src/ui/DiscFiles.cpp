@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ui {
@@ -100,6 +101,15 @@ QString FindFirstFile(const QString& path) {
         if (match) return entry;
     }
     return {};
+}
+
+bool FileStamp(const QString& discPath, int64_t& size, int64_t& modifiedNs) {
+    struct stat st {};
+    const QByteArray native = QFile::encodeName(ResolveDiscPath(discPath));
+    if (::stat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    size = static_cast<int64_t>(st.st_size);
+    modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
 }
 
 bool ReadWholeFile(const QString& path, QByteArray& out) {

@@ -31,6 +31,12 @@ int32_t GetFileAttributes(const QString& path);
 // the path, or the empty text when there is none.
 QString FindFirstFile(const QString& path);
 
+// The size and modification time (nanoseconds since the epoch) of the regular
+// file a disc path names, from one stat of the resolved path; false when no
+// regular file is there. Readers that keep what they parsed from a file use
+// it to tell whether the file changed since.
+bool FileStamp(const QString& discPath, int64_t& size, int64_t& modifiedNs);
+
 // Reads a whole file; returns false when it cannot be read.
 bool ReadWholeFile(const QString& path, QByteArray& out);
 

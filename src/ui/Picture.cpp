@@ -24,23 +24,23 @@ namespace {
 // What tells a file's content changed: its size and modification time. Read
 // with one stat call (a QFileInfo time would look at the local time zone as
 // well, another system call per picture).
-struct FileStamp {
+struct PictureStamp {
     int64_t size = -1;
     int64_t modifiedNs = 0;
-    bool operator==(const FileStamp&) const = default;
+    bool operator==(const PictureStamp&) const = default;
 };
 
 // The stamp of a regular file; nothing for anything else or no file.
-std::optional<FileStamp> stampOf(const QString& path) {
+std::optional<PictureStamp> stampOf(const QString& path) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    return FileStamp{static_cast<int64_t>(st.st_size),
+    return PictureStamp{static_cast<int64_t>(st.st_size),
                      static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
 struct CacheEntry {
     QString real;  // the file the disc path resolved to
-    FileStamp stamp;
+    PictureStamp stamp;
     Picture picture;
 };
 
@@ -83,7 +83,7 @@ Picture LoadPicture(const QString& path) {
     if (it != entries.end() && stampOf(it->real) == it->stamp) return it->picture;
 
     const QString real = ResolveDiscPath(path);
-    const std::optional<FileStamp> stamp = stampOf(real);
+    const std::optional<PictureStamp> stamp = stampOf(real);
     if (!stamp) throw FileError(QStringLiteral("Picture file not found: %1").arg(DisplayPath(path)));
 
     QByteArray bytes;
