@@ -102,24 +102,44 @@ bool Profile::nameIs(Range name, QStringView wanted) const {
     return true;
 }
 
+template <typename Take>
+void Profile::eachHeader(Take take) const {
+    // A header line is found from its "[", which only blanks may separate from
+    // the start of its line: the search runs at the speed of memchr instead of
+    // a look at every line.
+    const char* data = bytes_.constData();
+    const int n = static_cast<int>(bytes_.size());
+    int pos = 0;
+    while (pos < n) {
+        const void* hit = std::memchr(data + pos, '[', static_cast<size_t>(n - pos));
+        if (!hit) return;
+        const int bracket = static_cast<int>(static_cast<const char*>(hit) - data);
+        pos = bracket + 1;
+        int lineStart = bracket;
+        while (lineStart > 0 && IsBlank(data[lineStart - 1])) --lineStart;
+        if (lineStart > 0 && data[lineStart - 1] != '\n' && data[lineStart - 1] != '\r') continue;
+        int stop = bracket;
+        while (stop < n && data[stop] != '\n' && data[stop] != '\r') ++stop;
+        // A NUL ends the line's text, as it ends a C string.
+        int textEnd = stop;
+        if (const void* nul = std::memchr(data + bracket, '\0', static_cast<size_t>(stop - bracket)))
+            textEnd = static_cast<int>(static_cast<const char*>(nul) - data);
+        if (!take(Trimmed(bytes_, {bracket, textEnd}), lineStart, stop)) return;
+        pos = stop;
+    }
+}
+
 std::optional<Profile::Range> Profile::body(QStringView section) const {
     const QString folded = section.toString().toCaseFolded();
     if (const auto it = bodies_.constFind(folded); it != bodies_.constEnd()) return *it;
 
     std::optional<Range> found;
-    const int n = static_cast<int>(bytes_.size());
-    eachLine(0, n, [&](Range line, int lineStart) {
-        if (line.end <= line.begin || bytes_[line.begin] != '[') return true;
+    eachHeader([&](Range line, int lineStart, int lineStop) {
         if (found) {
             found->end = lineStart;  // the first section of that name ends here
             return false;
         }
-        if (nameIs(sectionName(line), section)) {
-            // The body starts after the header line's end.
-            int after = line.end;
-            while (after < n && bytes_[after] != '\n' && bytes_[after] != '\r') ++after;
-            found = Range{after, n};
-        }
+        if (nameIs(sectionName(line), section)) found = Range{lineStop, static_cast<int>(bytes_.size())};
         return true;
     });
     if (bodies_.size() >= 64) bodies_.clear();  // only a handful of sections are ever asked for
@@ -198,8 +218,8 @@ ProfileSection Profile::section(QStringView name) const {
 
 QStringList Profile::sectionNames() const {
     QStringList names;
-    eachLine(0, static_cast<int>(bytes_.size()), [&](Range line, int) {
-        if (line.end > line.begin && bytes_[line.begin] == '[') names.append(decode(sectionName(line)));
+    eachHeader([&](Range line, int, int) {
+        names.append(decode(sectionName(line)));
         return true;
     });
     return names;

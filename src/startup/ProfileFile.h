@@ -80,6 +80,10 @@ private:
     // its text cut at its first NUL and trimmed; take returns false to stop.
     template <typename Take>
     void eachLine(int from, int to, Take take) const;
+    // Calls take(line, start, stop) for each section header line: its text
+    // trimmed, where the line starts and where its text ends (its line end).
+    template <typename Take>
+    void eachHeader(Take take) const;
     // The body of the first section of that name (the bytes after its header
     // line, up to the next header), or nothing.
     std::optional<Range> body(QStringView section) const;

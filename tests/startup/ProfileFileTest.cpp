@@ -181,6 +181,8 @@ TEST(ProfileFile, BehaviourWhereReadersDiffer) {
         // ("a]b"); on the platform the name ends at the first.
         {"two closing brackets", "[a]b]\r\nk=v\r\n", "a", "k", "v"},
         {"; inside the brackets is part of the name", "[;x]\r\nk=v\r\n", ";x", "k", "v"},
+        {"[ inside a line is text", "[s]\r\nk=[t]\r\nx [t]\r\nj=v\r\n", "s", "j", "v"},
+        {"[ after a NUL is text", QByteArray("[s]\r\nk=v\0[t]\r\nj=w\r\n", 19), "s", "j", "w"},
         // A value longer than the 256-byte buffer is cut to 255 bytes (the
         // platform truncates to the buffer less its NUL).
         {"a value longer than the buffer", "[s]\r\nk=" + QByteArray(300, 'x') + "\r\n", "s", "k", QByteArray(255, 'x')},
