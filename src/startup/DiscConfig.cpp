@@ -3,6 +3,7 @@
 #include "ui/DiscFiles.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 namespace startup {
 
@@ -33,8 +34,41 @@ QByteArray ReadConfigFile(const QString& file) {
     return bytes;
 }
 
+namespace {
+
+struct CachedProfile {
+    ui::FileStamp stamp;
+    std::shared_ptr<const Profile> profile;
+};
+
+// By disc path as asked for; a player reads one configuration file, tools and
+// tests a few.
+QHash<QString, CachedProfile>& ProfileCache() {
+    static QHash<QString, CachedProfile> cache;
+    return cache;
+}
+
+}  // namespace
+
+std::shared_ptr<const Profile> ReadProfile(const QString& file) {
+    auto& cache = ProfileCache();
+    ui::FileStamp stamp;
+    if (!ui::GetFileStamp(ui::ResolveDiscPath(file), stamp)) {
+        cache.remove(file);
+        static const auto noFile = std::make_shared<const Profile>();
+        return noFile;
+    }
+    if (const auto it = cache.constFind(file);
+        it != cache.constEnd() && it->stamp == stamp)
+        return it->profile;
+    auto profile = std::make_shared<const Profile>(ReadConfigFile(file));
+    if (cache.size() >= 8) cache.clear();
+    cache.insert(file, CachedProfile{stamp, profile});
+    return profile;
+}
+
 ProfileString ReadIniValue(const QString& section, const QString& key, const QString& file) {
-    return ProfileGetString(ReadConfigFile(file), section, key);
+    return ReadProfile(file)->value(section, key);
 }
 
 QString ReadIniString(const QString& section, const QString& key, const QString& file) {
@@ -42,7 +76,7 @@ QString ReadIniString(const QString& section, const QString& key, const QString&
 }
 
 ProfileSection ReadIniSectionText(const QString& section, const QString& file) {
-    return ProfileGetSection(ReadConfigFile(file), section);
+    return ReadProfile(file)->section(section);
 }
 
 QString ReadIniSection(const QString& section, const QString& file) {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace startup {
 
@@ -22,6 +23,12 @@ inline void SetAppFolderForTests(const QString& folder) { SetAppFolder(folder); 
 // folder in its place and an empty file read the same way). The path is a
 // disc path, matched without regard to case.
 QByteArray ReadConfigFile(const QString& file);
+
+// The configuration file read and prepared once: the same parse is handed out
+// for as long as the file's size and modification time stay as they were (one
+// stat per call), and a changed file is read again. A missing file gives a
+// Profile of no file. The values below all come from here.
+std::shared_ptr<const Profile> ReadProfile(const QString& file);
 
 // One value: spaces around it and one pair of enclosing quotes dropped, cut to
 // 255 bytes; "Default Caption" when the key, the section or the file is absent.

@@ -8,13 +8,17 @@ namespace startup {
 namespace {
 
 // Converts a piece, putting what it belongs to in front of the runtime's error.
-int16_t Convert(const QString& piece, const QString& what) {
+// The description is only made when there is an error: the main window
+// converts four numbers per item on every mouse move.
+template <typename Describe>
+int16_t Convert(const QString& piece, Describe what) {
     try {
         return ui::CIntText(piece);
     } catch (const ui::OverflowError& e) {
-        throw ui::OverflowError(QStringLiteral("%1 \"%2\" does not fit a 16-bit number (%3)").arg(what, piece, e.text()));
+        throw ui::OverflowError(
+            QStringLiteral("%1 \"%2\" does not fit a 16-bit number (%3)").arg(what(), piece, e.text()));
     } catch (const ui::TypeMismatchError& e) {
-        throw ui::TypeMismatchError(QStringLiteral("%1 \"%2\" is not a number (%3)").arg(what, piece, e.text()));
+        throw ui::TypeMismatchError(QStringLiteral("%1 \"%2\" is not a number (%3)").arg(what(), piece, e.text()));
     }
 }
 
@@ -35,7 +39,7 @@ ActionParts SplitAction(const QString& action) {
 QStringList RectPieces(const QString& rectText) { return rectText.split(QLatin1Char(','), Qt::KeepEmptyParts); }
 
 int16_t RectNumber(const QString& piece, const QString& key) {
-    return Convert(piece, ItemPrefix(key) + QStringLiteral(": the rectangle number"));
+    return Convert(piece, [&] { return ItemPrefix(key) + QStringLiteral(": the rectangle number"); });
 }
 
 MenuRect ParseRect(const QString& rectText, const QString& key) {
@@ -57,7 +61,7 @@ PageRange ParseRange(const QString& entry) {
         throw ui::RuntimeError(
             QStringLiteral("The menu page range \"%1\" in [main] newloop has no \"-\" between its first and last item")
                 .arg(entry));
-    const QString what = QStringLiteral("The menu page range \"%1\": the item number").arg(entry);
+    const auto what = [&] { return QStringLiteral("The menu page range \"%1\": the item number").arg(entry); };
     return {Convert(parts[0], what), Convert(parts[1], what)};
 }
 

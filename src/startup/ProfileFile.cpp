@@ -1,11 +1,7 @@
 #include "startup/ProfileFile.h"
 
-#include "startup/TextDecoding.h"
-
 #include <QStringDecoder>
-#include <QStringList>
-#include <optional>
-#include <vector>
+#include <cstring>
 
 namespace startup {
 
@@ -13,189 +9,245 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
-// A file's bytes made ready for reading: UTF-16 turned into UTF-8, a UTF-8
-// byte-order mark dropped, and the text encoding chosen.
-struct Prepared {
-    QByteArray bytes;
-    TextEncoding encoding = TextEncoding::Utf8;
-};
-
-Prepared Prepare(const QByteArray& raw) {
-    Prepared p;
+// A file's bytes made ready for reading: UTF-16 turned into UTF-8 and a UTF-8
+// byte-order mark dropped.
+QByteArray Prepare(const QByteArray& raw) {
     const auto u = [&](int i) { return static_cast<unsigned char>(raw[i]); };
     if (raw.size() >= 2 && ((u(0) == 0xFF && u(1) == 0xFE) || (u(0) == 0xFE && u(1) == 0xFF))) {
         const bool little = u(0) == 0xFF;
         QStringDecoder decode(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         const qsizetype evenSize = (raw.size() - 2) & ~qsizetype(1);
         const QString text = decode(QByteArrayView(raw.constData() + 2, evenSize));
-        p.bytes = text.toUtf8();
-    } else if (raw.size() >= 3 && u(0) == 0xEF && u(1) == 0xBB && u(2) == 0xBF) {
-        p.bytes = raw.mid(3);
-    } else {
-        p.bytes = raw;
+        return text.toUtf8();
     }
-    p.encoding = DetectEncoding(p.bytes);
-    return p;
+    if (raw.size() >= 3 && u(0) == 0xEF && u(1) == 0xBB && u(2) == 0xBF) return raw.mid(3);
+    return raw;
 }
 
-// One line of the file, less the spaces around it: [begin, end).
-struct Line {
-    int begin;
-    int end;
-};
+using Range = Profile::Range;
 
-std::vector<Line> SplitLines(const QByteArray& b) {
-    std::vector<Line> lines;
-    const int n = static_cast<int>(b.size());
-    int start = 0;
-    for (int i = 0; i <= n; ++i) {
-        if (i < n && b[i] != '\n' && b[i] != '\r') continue;
-        int begin = start, end = i;
-        // A NUL ends the line's text, as it ends a C string.
-        const int nul = static_cast<int>(b.indexOf('\0', begin));
-        if (nul >= 0 && nul < end) end = nul;
-        while (begin < end && IsBlank(b[begin])) ++begin;
-        while (end > begin && IsBlank(b[end - 1])) --end;
-        lines.push_back({begin, end});
-        if (i < n && b[i] == '\r' && i + 1 < n && b[i + 1] == '\n') ++i;
-        start = i + 1;
+Range Trimmed(const QByteArray& b, Range r) {
+    while (r.begin < r.end && IsBlank(b[r.begin])) ++r.begin;
+    while (r.end > r.begin && IsBlank(b[r.end - 1])) --r.end;
+    return r;
+}
+
+bool IsAsciiText(QStringView s) {
+    for (QChar c : s)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+// The value less one pair of enclosing quotation marks, double or single.
+Range Unquoted(const QByteArray& b, Range r) {
+    if (r.end - r.begin >= 2) {
+        const char first = b[r.begin], last = b[r.end - 1];
+        if ((first == '"' || first == '\'') && last == first) return {r.begin + 1, r.end - 1};
     }
-    return lines;
-}
-
-bool NameMatches(const Prepared& p, int begin, int end, QStringView name) {
-    const QString text = DecodeText(p.bytes.mid(begin, end - begin), p.encoding);
-    return QStringView(text).compare(name, Qt::CaseInsensitive) == 0;
-}
-
-// The section name of a "[name]" line, as a byte range, or nothing.
-std::optional<Line> SectionName(const Prepared& p, const Line& line) {
-    if (line.end <= line.begin || p.bytes[line.begin] != '[') return std::nullopt;
-    const int close = IndexOfAscii(p.bytes, ']', line.begin + 1, p.encoding);
-    if (close < 0 || close >= line.end) return std::nullopt;
-    return Line{line.begin + 1, close};
-}
-
-// The lines of the first section with this name, or nothing.
-std::optional<std::vector<Line>> FindSection(const Prepared& p, QStringView section) {
-    std::optional<std::vector<Line>> found;
-    bool inside = false;
-    for (const Line& line : SplitLines(p.bytes)) {
-        if (auto name = SectionName(p, line)) {
-            if (found) break;  // the first section of that name ends here
-            inside = NameMatches(p, name->begin, name->end, section);
-            if (inside) found.emplace();
-            continue;
-        }
-        if (inside) found->push_back(line);
-    }
-    return found;
-}
-
-bool IsEntry(const Prepared& p, const Line& line) {
-    return line.end > line.begin && p.bytes[line.begin] != ';';
-}
-
-// A "key=value" line split into its trimmed key and value ranges.
-struct Entry {
-    Line key;
-    Line value;
-};
-
-std::optional<Entry> SplitEntry(const Prepared& p, const Line& line) {
-    const int eq = IndexOfAscii(p.bytes, '=', line.begin, p.encoding);
-    if (eq < 0 || eq >= line.end) return std::nullopt;
-    Entry e{{line.begin, eq}, {eq + 1, line.end}};
-    while (e.key.end > e.key.begin && IsBlank(p.bytes[e.key.end - 1])) --e.key.end;
-    while (e.value.begin < e.value.end && IsBlank(p.bytes[e.value.begin])) ++e.value.begin;
-    return e;
+    return r;
 }
 
 }  // namespace
 
-ProfileString ProfileGetString(const QByteArray& file, QStringView section, QStringView key) {
+Profile::Profile(const QByteArray& file) : bytes_(Prepare(file)) {
+    // Positions are ints; a configuration file is never near 2 GB, and the
+    // bytes beyond 1 GB of one that claims to be are not read.
+    constexpr qsizetype kReadLimit = qsizetype(1) << 30;
+    if (bytes_.size() > kReadLimit) bytes_.truncate(kReadLimit);
+    if (!bytes_.isEmpty()) encoding_ = DetectEncoding(bytes_);
+}
+
+template <typename Take>
+void Profile::eachLine(int from, int to, Take take) const {
+    const char* data = bytes_.constData();
+    const int n = static_cast<int>(bytes_.size());
+    int start = from;
+    while (start < to) {
+        int stop = start;
+        while (stop < n && data[stop] != '\n' && data[stop] != '\r') ++stop;
+        // A NUL ends the line's text, as it ends a C string.
+        int textEnd = stop;
+        if (const void* nul = std::memchr(data + start, '\0', static_cast<size_t>(stop - start)))
+            textEnd = static_cast<int>(static_cast<const char*>(nul) - data);
+        if (!take(Trimmed(bytes_, {start, textEnd}), start)) return;
+        if (stop >= n) return;
+        if (data[stop] == '\r' && stop + 1 < n && data[stop + 1] == '\n') ++stop;
+        start = stop + 1;
+    }
+}
+
+QString Profile::decode(Range r) const {
+    return DecodeText(QByteArrayView(bytes_.constData() + r.begin, r.end - r.begin), encoding_);
+}
+
+Profile::Range Profile::sectionName(Range line) const {
+    // The name runs to the first "]", or to the end of the line when there is
+    // none; spaces inside the brackets do not count.
+    const int close = IndexOfAscii(bytes_, ']', line.begin + 1, encoding_, line.end);
+    return Trimmed(bytes_, {line.begin + 1, close < 0 ? line.end : close});
+}
+
+bool Profile::nameIs(Range name, QStringView wanted) const {
+    // ASCII against ASCII compares byte by byte; anything else is decoded and
+    // compared as text.
+    bool ascii = IsAsciiText(wanted);
+    for (int i = name.begin; ascii && i < name.end; ++i)
+        if (static_cast<unsigned char>(bytes_[i]) >= 0x80) ascii = false;
+    if (!ascii) return QStringView(decode(name)).compare(wanted, Qt::CaseInsensitive) == 0;
+    if (name.end - name.begin != wanted.size()) return false;
+    for (int i = 0; i < wanted.size(); ++i)
+        if (AsciiLower(bytes_[name.begin + i]) != AsciiLower(static_cast<char>(wanted[i].unicode()))) return false;
+    return true;
+}
+
+template <typename Take>
+void Profile::eachHeader(Take take) const {
+    // A header line is found from its "[", which only blanks may separate from
+    // the start of its line: the search runs at the speed of memchr instead of
+    // a look at every line.
+    const char* data = bytes_.constData();
+    const int n = static_cast<int>(bytes_.size());
+    int pos = 0;
+    while (pos < n) {
+        const void* hit = std::memchr(data + pos, '[', static_cast<size_t>(n - pos));
+        if (!hit) return;
+        const int bracket = static_cast<int>(static_cast<const char*>(hit) - data);
+        pos = bracket + 1;
+        int lineStart = bracket;
+        while (lineStart > 0 && IsBlank(data[lineStart - 1])) --lineStart;
+        if (lineStart > 0 && data[lineStart - 1] != '\n' && data[lineStart - 1] != '\r') continue;
+        int stop = bracket;
+        while (stop < n && data[stop] != '\n' && data[stop] != '\r') ++stop;
+        // A NUL ends the line's text, as it ends a C string.
+        int textEnd = stop;
+        if (const void* nul = std::memchr(data + bracket, '\0', static_cast<size_t>(stop - bracket)))
+            textEnd = static_cast<int>(static_cast<const char*>(nul) - data);
+        if (!take(Trimmed(bytes_, {bracket, textEnd}), lineStart, stop)) return;
+        pos = stop;
+    }
+}
+
+std::optional<Profile::Range> Profile::body(QStringView section) const {
+    const QString folded = section.toString().toCaseFolded();
+    if (const auto it = bodies_.constFind(folded); it != bodies_.constEnd()) return *it;
+
+    std::optional<Range> found;
+    eachHeader([&](Range line, int lineStart, int lineStop) {
+        if (found) {
+            found->end = lineStart;  // the first section of that name ends here
+            return false;
+        }
+        if (nameIs(sectionName(line), section)) found = Range{lineStop, static_cast<int>(bytes_.size())};
+        return true;
+    });
+    if (bodies_.size() >= 64) bodies_.clear();  // only a handful of sections are ever asked for
+    bodies_.insert(folded, found);
+    return found;
+}
+
+namespace {
+
+bool IsEntry(const QByteArray& b, Range line) { return line.end > line.begin && b[line.begin] != ';'; }
+
+}  // namespace
+
+ProfileString Profile::value(QStringView section, QStringView key) const {
+    const QString memo = section.toString().toCaseFolded() + QChar(0) + key.toString().toCaseFolded();
+    if (const auto it = values_.constFind(memo); it != values_.constEnd()) return *it;
+
     ProfileString result;
     result.text = QString::fromLatin1(kProfileDefault);
-    if (file.isEmpty()) return result;
-    const Prepared p = Prepare(file);
-    const auto lines = FindSection(p, section);
-    if (!lines) return result;
-    for (const Line& line : *lines) {
-        if (!IsEntry(p, line)) continue;
-        const auto entry = SplitEntry(p, line);
-        if (!entry || !NameMatches(p, entry->key.begin, entry->key.end, key)) continue;
-        QByteArray value = p.bytes.mid(entry->value.begin, entry->value.end - entry->value.begin);
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-            value = value.mid(1, value.size() - 2);
-        if (value.size() > kProfileValueLimit) {
-            value.truncate(CharBoundaryAtOrBefore(value, kProfileValueLimit, p.encoding));
-            result.cut = true;
-        }
-        result.found = true;
-        result.text = DecodeText(value, p.encoding);
-        return result;
+    if (const auto lines = body(section)) {
+        eachLine(lines->begin, lines->end, [&](Range line, int) {
+            if (!IsEntry(bytes_, line)) return true;
+            const int eq = IndexOfAscii(bytes_, '=', line.begin, encoding_, line.end);
+            if (eq < 0 || !nameIs(Trimmed(bytes_, {line.begin, eq}), key)) return true;
+            const Range value = Unquoted(bytes_, Trimmed(bytes_, {eq + 1, line.end}));
+            QByteArrayView bytes(bytes_.constData() + value.begin, value.end - value.begin);
+            if (bytes.size() > kProfileValueLimit) {
+                bytes.truncate(CharBoundaryAtOrBefore(bytes, kProfileValueLimit, encoding_));
+                result.cut = true;
+            }
+            result.found = true;
+            result.text = DecodeText(bytes, encoding_);
+            return false;  // the first occurrence of a key wins
+        });
     }
+    if (values_.size() >= 256) values_.clear();  // only a handful of keys are ever asked for
+    values_.insert(memo, result);
     return result;
 }
 
-ProfileSection ProfileGetSection(const QByteArray& file, QStringView section) {
+ProfileSection Profile::section(QStringView name) const {
     ProfileSection result;
-    if (file.isEmpty()) return result;
-    const Prepared p = Prepare(file);
-    const auto lines = FindSection(p, section);
+    const auto lines = body(name);
     if (!lines) return result;
     result.found = true;
 
     // Every line in the file's own bytes, each followed by a NUL; "key = value"
-    // is given as "key=value".
+    // is given as "key=value". Lines past the limit are not looked at.
     QByteArray bytes;
-    for (const Line& line : *lines) {
-        if (!IsEntry(p, line)) continue;
-        if (const auto entry = SplitEntry(p, line)) {
-            bytes += p.bytes.mid(entry->key.begin, entry->key.end - entry->key.begin);
+    eachLine(lines->begin, lines->end, [&](Range line, int) {
+        if (!IsEntry(bytes_, line)) return true;
+        const int eq = IndexOfAscii(bytes_, '=', line.begin, encoding_, line.end);
+        if (eq >= 0) {
+            const Range key = Trimmed(bytes_, {line.begin, eq});
+            const Range value = Trimmed(bytes_, {eq + 1, line.end});
+            bytes.append(bytes_.constData() + key.begin, key.end - key.begin);
             bytes += '=';
-            bytes += p.bytes.mid(entry->value.begin, entry->value.end - entry->value.begin);
+            bytes.append(bytes_.constData() + value.begin, value.end - value.begin);
         } else {
-            bytes += p.bytes.mid(line.begin, line.end - line.begin);
+            bytes.append(bytes_.constData() + line.begin, line.end - line.begin);
         }
         bytes += '\0';
-    }
+        return bytes.size() <= kProfileSectionLimit;
+    });
     if (bytes.size() > kProfileSectionLimit) {
         bytes.truncate(kProfileSectionLimit);
         result.cut = true;
     }
 
     // Decode piece by piece: a NUL is never part of a longer character.
-    const QList<QByteArray> pieces = bytes.split('\0');
     QStringList decoded;
-    decoded.reserve(pieces.size());
-    for (const QByteArray& piece : pieces) decoded.append(DecodeText(piece, p.encoding));
+    for (const QByteArray& piece : bytes.split('\0')) decoded.append(DecodeText(piece, encoding_));
     result.text = decoded.join(QChar(0));
     return result;
 }
 
-QStringList ProfileSectionNames(const QByteArray& file) {
+QStringList Profile::sectionNames() const {
     QStringList names;
-    if (file.isEmpty()) return names;
-    const Prepared p = Prepare(file);
-    for (const Line& line : SplitLines(p.bytes))
-        if (const auto name = SectionName(p, line))
-            names.append(DecodeText(p.bytes.mid(name->begin, name->end - name->begin), p.encoding));
+    eachHeader([&](Range line, int, int) {
+        names.append(decode(sectionName(line)));
+        return true;
+    });
     return names;
 }
 
-QStringList ProfileKeyNames(const QByteArray& file, QStringView section) {
+QStringList Profile::keyNames(QStringView section) const {
     QStringList keys;
-    if (file.isEmpty()) return keys;
-    const Prepared p = Prepare(file);
-    const auto lines = FindSection(p, section);
+    const auto lines = body(section);
     if (!lines) return keys;
-    for (const Line& line : *lines) {
-        if (!IsEntry(p, line)) continue;
-        if (const auto entry = SplitEntry(p, line))
-            keys.append(DecodeText(p.bytes.mid(entry->key.begin, entry->key.end - entry->key.begin), p.encoding));
-    }
+    eachLine(lines->begin, lines->end, [&](Range line, int) {
+        if (!IsEntry(bytes_, line)) return true;
+        const int eq = IndexOfAscii(bytes_, '=', line.begin, encoding_, line.end);
+        if (eq >= 0) keys.append(decode(Trimmed(bytes_, {line.begin, eq})));
+        return true;
+    });
     return keys;
 }
+
+ProfileString ProfileGetString(const QByteArray& file, QStringView section, QStringView key) {
+    return Profile(file).value(section, key);
+}
+
+ProfileSection ProfileGetSection(const QByteArray& file, QStringView section) {
+    return Profile(file).section(section);
+}
+
+QStringList ProfileSectionNames(const QByteArray& file) { return Profile(file).sectionNames(); }
+
+QStringList ProfileKeyNames(const QByteArray& file, QStringView section) { return Profile(file).keyNames(section); }
 
 }  // namespace startup

@@ -1,6 +1,7 @@
 #include "startup/TextDecoding.h"
 
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <vector>
 
@@ -8,10 +9,10 @@ namespace startup {
 
 namespace {
 
-unsigned char At(const QByteArray& b, int i) { return static_cast<unsigned char>(b[i]); }
+unsigned char At(QByteArrayView b, int i) { return static_cast<unsigned char>(b[i]); }
 
 // Length of a well-formed UTF-8 sequence at pos, or 0 when it is not one.
-int Utf8SequenceLength(const QByteArray& b, int pos) {
+int Utf8SequenceLength(QByteArrayView b, int pos) {
     const int n = static_cast<int>(b.size());
     const unsigned char c = At(b, pos);
     if (c < 0x80) return 1;
@@ -37,11 +38,21 @@ int Utf8SequenceLength(const QByteArray& b, int pos) {
     return len;
 }
 
+bool IsAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 }  // namespace
 
-bool IsValidUtf8(const QByteArray& bytes) {
+bool IsValidUtf8(QByteArrayView bytes) {
     const int n = static_cast<int>(bytes.size());
     for (int i = 0; i < n;) {
+        // Runs of ASCII eight bytes at a time: most of a file is ASCII.
+        quint64 eight = 0;
+        while (i + 8 <= n && (std::memcpy(&eight, bytes.data() + i, 8), (eight & 0x8080808080808080ull) == 0)) i += 8;
+        if (i >= n) break;
         const int len = Utf8SequenceLength(bytes, i);
         if (len == 0) return false;
         i += len;
@@ -49,11 +60,11 @@ bool IsValidUtf8(const QByteArray& bytes) {
     return true;
 }
 
-TextEncoding DetectEncoding(const QByteArray& bytes) {
+TextEncoding DetectEncoding(QByteArrayView bytes) {
     return IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Gb18030;
 }
 
-int CharLength(const QByteArray& bytes, int pos, TextEncoding encoding) {
+int CharLength(QByteArrayView bytes, int pos, TextEncoding encoding) {
     const int left = static_cast<int>(bytes.size()) - pos;
     if (left <= 0) return 1;
     const unsigned char c = At(bytes, pos);
@@ -79,7 +90,7 @@ int CharLength(const QByteArray& bytes, int pos, TextEncoding encoding) {
     return len < left ? len : left;
 }
 
-int CharBoundaryAtOrBefore(const QByteArray& bytes, int limit, TextEncoding encoding) {
+int CharBoundaryAtOrBefore(QByteArrayView bytes, int limit, TextEncoding encoding) {
     const int n = static_cast<int>(bytes.size());
     if (limit >= n) return n;
     if (encoding == TextEncoding::Utf8) {
@@ -96,27 +107,55 @@ int CharBoundaryAtOrBefore(const QByteArray& bytes, int limit, TextEncoding enco
     return pos;
 }
 
-int IndexOfAscii(const QByteArray& bytes, char ch, int from, TextEncoding encoding) {
+int IndexOfAscii(QByteArrayView bytes, char ch, int from, TextEncoding encoding, int to) {
     const int n = static_cast<int>(bytes.size());
-    if (encoding == TextEncoding::Utf8) return static_cast<int>(bytes.indexOf(ch, from));
-    for (int pos = from; pos < n; pos += CharLength(bytes, pos, encoding))
+    const int end = (to < 0 || to > n) ? n : to;
+    if (from >= end) return -1;
+    if (encoding == TextEncoding::Utf8) {
+        // An ASCII byte is never part of a longer UTF-8 character.
+        const void* hit = std::memchr(bytes.data() + from, ch, static_cast<size_t>(end - from));
+        return hit ? static_cast<int>(static_cast<const char*>(hit) - bytes.data()) : -1;
+    }
+    for (int pos = from; pos < end; pos += CharLength(bytes, pos, encoding))
         if (bytes[pos] == ch) return pos;
     return -1;
 }
 
 namespace {
 
-QString DecodeGb18030(const QByteArray& bytes) {
-    iconv_t cd = iconv_open("UTF-8", "GB18030");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+// One converter for the thread, opened once: opening one costs far more than
+// converting a short name or value, and the reader decodes many of them.
+class Gb18030Converter {
+public:
+    Gb18030Converter() : cd_(iconv_open("UTF-8", "GB18030")) {}
+    ~Gb18030Converter() {
+        if (ok()) iconv_close(cd_);
+    }
+    Gb18030Converter(const Gb18030Converter&) = delete;
+    Gb18030Converter& operator=(const Gb18030Converter&) = delete;
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t handle() {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+        return cd_;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+QString DecodeGb18030(QByteArrayView bytes) {
+    thread_local Gb18030Converter converter;
+    if (!converter.ok()) {
         // No converter: keep what is ASCII, mark the rest.
         QString out;
+        out.reserve(bytes.size());
         for (char c : bytes) out += (static_cast<unsigned char>(c) < 0x80) ? QChar(c) : QChar(0xFFFD);
         return out;
     }
+    iconv_t cd = converter.handle();
     QByteArray utf8;
     std::vector<char> buffer(static_cast<size_t>(bytes.size()) * 4 + 16);
-    QByteArray input = bytes;
+    QByteArray input = bytes.toByteArray();
     char* in = input.data();
     size_t inLeft = static_cast<size_t>(input.size());
     while (inLeft > 0) {
@@ -133,13 +172,14 @@ QString DecodeGb18030(const QByteArray& bytes) {
         }
         // E2BIG cannot happen with four output bytes per input byte; loop again anyway.
     }
-    iconv_close(cd);
     return QString::fromUtf8(utf8);
 }
 
 }  // namespace
 
-QString DecodeText(const QByteArray& bytes, TextEncoding encoding) {
+QString DecodeText(QByteArrayView bytes, TextEncoding encoding) {
+    // ASCII reads the same in both encodings; most names and values are ASCII.
+    if (IsAscii(bytes)) return QString::fromLatin1(bytes.data(), bytes.size());
     if (encoding == TextEncoding::Gb18030) return DecodeGb18030(bytes);
     const int end = CharBoundaryAtOrBefore(bytes, static_cast<int>(bytes.size()), encoding);
     // A sequence cut at the end of the piece is dropped; fromUtf8 marks anything
@@ -153,7 +193,7 @@ QString DecodeText(const QByteArray& bytes, TextEncoding encoding) {
             if (Utf8SequenceLength(bytes, lead) == 0 && cut - lead < 4) cut = lead;
         }
     }
-    return QString::fromUtf8(bytes.constData(), cut);
+    return QString::fromUtf8(bytes.data(), cut);
 }
 
 }  // namespace startup

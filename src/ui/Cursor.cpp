@@ -59,7 +59,7 @@ QCursor CursorFromPicture(const Picture& picture) {
 // (width, height, colours, reserved, hot spot x and y, size, offset). The
 // image payload is decoded by Qt's icon reader; the hot spot comes from the
 // entry, which that reader does not keep.
-std::optional<Picture> DecodeCursorFile(const QByteArray& bytes) {
+std::optional<Picture> DecodeCursorFile(const QByteArray& bytes, QString* why) {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const qsizetype size = bytes.size();
     if (size < 6 + 16) return std::nullopt;
@@ -82,7 +82,16 @@ std::optional<Picture> DecodeCursorFile(const QByteArray& bytes) {
     QBuffer buffer(&asIcon);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "ico");
-    QImage image = reader.read();
+    // The image's own header can claim any size; it is checked before its
+    // pixels are decoded, and the decoded image again.
+    QString problem = PictureSizeProblem(reader.size());
+    QImage image;
+    if (problem.isEmpty()) image = reader.read();
+    if (problem.isEmpty() && !image.isNull()) problem = PictureSizeProblem(image.size());
+    if (!problem.isEmpty()) {
+        if (why) *why = problem;
+        return std::nullopt;
+    }
     if (image.isNull()) return std::nullopt;
     image = image.convertToFormat(QImage::Format_ARGB32);
     if (hot.x() >= image.width() || hot.y() >= image.height()) hot = QPoint();

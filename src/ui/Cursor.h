@@ -3,6 +3,7 @@
 // cursors loaded from .cur files with the hot spot the file gives.
 #include <QByteArray>
 #include <QCursor>
+#include <QString>
 #include <optional>
 
 namespace ui {
@@ -17,6 +18,6 @@ QCursor CursorFromPicture(const Picture& picture);
 
 // Reads a Windows cursor file (the first image; BMP or PNG payload) with its
 // hot spot. Returns nothing when the bytes are not a readable cursor.
-std::optional<Picture> DecodeCursorFile(const QByteArray& bytes);
+std::optional<Picture> DecodeCursorFile(const QByteArray& bytes, QString* why = nullptr);
 
 }  // namespace ui

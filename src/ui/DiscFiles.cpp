@@ -182,12 +182,12 @@ bool IsDiscFolder(const QString& path) {
     return QFileInfo(ResolveDiscPath(path)).isDir();
 }
 
-bool GetFileStamp(const QString& path, FileStamp& stamp) {
+bool GetFileStamp(const QString& resolvedPath, FileStamp& stamp) {
     QString inner;
-    QString onDisk = path;
-    if (InsideImage(path, &inner)) {
+    QString onDisk = resolvedPath;
+    if (InsideImage(resolvedPath, &inner)) {
         // What is inside an image changes only when the image does.
-        if (!IsDiscFile(path)) return false;
+        if (!IsDiscFile(resolvedPath)) return false;
         onDisk = MountedRoot();
         onDisk.chop(1);
     }

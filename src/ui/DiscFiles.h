@@ -42,15 +42,16 @@ bool ReadWholeFile(const QString& path, QByteArray& out);
 bool IsDiscFile(const QString& path);
 bool IsDiscFolder(const QString& path);
 
-// What tells a file's content changed: its size and modification time. A file
-// inside a disc image takes the image file's stamp. False when the path names
-// no file.
+// What tells a file's content changed: its size and modification time, from
+// one stat of a path as ResolveDiscPath gives it (not resolved again, so that
+// a cache checks a file with one system call). A file inside a disc image
+// takes the image file's stamp. False when the path names no file.
 struct FileStamp {
     int64_t size = -1;
     int64_t modifiedNs = 0;
     bool operator==(const FileStamp&) const = default;
 };
-bool GetFileStamp(const QString& path, FileStamp& stamp);
+bool GetFileStamp(const QString& resolvedPath, FileStamp& stamp);
 
 // A stream over a file inside the mounted disc image (for the media
 // framework, which reads clips from the image without a copy); null when the

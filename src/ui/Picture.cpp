@@ -29,7 +29,7 @@ std::optional<FileStamp> stampOf(const QString& path) {
 
 struct CacheEntry {
     QString real;  // the file the disc path resolved to
-    FileStamp stamp;
+    PictureStamp stamp;
     Picture picture;
 };
 
@@ -47,15 +47,37 @@ bool looksLikeCursorOrIcon(const QByteArray& bytes) {
 
 }  // namespace
 
-std::optional<Picture> DecodePicture(const QByteArray& bytes) {
-    if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes);
+QString PictureSizeProblem(QSize size) {
+    if (qint64(size.width()) * size.height() <= kMaxPicturePixels) return {};
+    return QStringLiteral("it is %1 x %2 pixels, more than the %3 megapixels a picture may have")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kMaxPicturePixels / (1024 * 1024));
+}
+
+std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
+    if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes, why);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    // The size the header claims, read before any pixel.
+    if (const QString problem = PictureSizeProblem(reader.size()); !problem.isEmpty()) {
+        if (why) *why = problem;
+        return std::nullopt;
+    }
     QImage image = reader.read();
-    if (image.isNull()) return std::nullopt;
+    if (image.isNull()) {
+        if (why) *why = reader.errorString();
+        return std::nullopt;
+    }
+    // A format that gives no size before decoding is checked now, before the
+    // conversion to 32 bits makes a small-pixel image four to thirty-two times larger.
+    if (const QString problem = PictureSizeProblem(image.size()); !problem.isEmpty()) {
+        if (why) *why = problem;
+        return std::nullopt;
+    }
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return Picture(std::move(image));
@@ -72,14 +94,18 @@ Picture LoadPicture(const QString& path) {
     if (it != entries.end() && stampOf(it->real) == it->stamp) return it->picture;
 
     const QString real = ResolveDiscPath(path);
-    const std::optional<FileStamp> stamp = stampOf(real);
+    const std::optional<PictureStamp> stamp = stampOf(real);
     if (!stamp) throw FileError(QStringLiteral("Picture file not found: %1").arg(DisplayPath(path)));
 
     QByteArray bytes;
     ++fileReads;
     if (!ReadWholeFile(real, bytes)) throw FileError(QStringLiteral("Picture file cannot be read: %1").arg(DisplayPath(path)));
-    std::optional<Picture> picture = DecodePicture(bytes);
-    if (!picture) throw FileError(QStringLiteral("Picture file cannot be decoded: %1").arg(DisplayPath(path)));
+    QString why;
+    std::optional<Picture> picture = DecodePicture(bytes, &why);
+    if (!picture)
+        throw FileError(why.isEmpty() ? QStringLiteral("Picture file cannot be decoded: %1").arg(DisplayPath(path))
+                                      : QStringLiteral("Picture file cannot be decoded: %1 (%2)")
+                                            .arg(DisplayPath(path), why));
 
     if (entries.size() >= kCacheLimit) entries.clear();
     entries.insert(path, CacheEntry{real, *stamp, *picture});

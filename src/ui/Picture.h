@@ -4,6 +4,7 @@
 // .cur files; cursors keep their hot spot. Cheap to copy (shared pixels).
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -41,8 +42,17 @@ int HimetricToPixels(int32_t himetric);
 Picture LoadPicture(const QString& path);
 
 // Decodes a picture file's bytes (kind taken from the content; a GIF gives its
-// first image); nothing when they are no picture.
-std::optional<Picture> DecodePicture(const QByteArray& bytes);
+// first image); nothing when they are no picture, with the reason in *why
+// when given.
+std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why = nullptr);
+
+// The most pixels a picture may have: 32 megapixels, 128 MB at 32 bits per
+// pixel (a disc's largest pictures are a few megapixels). A file's header can
+// claim any size in a few bytes; the claim is checked before any pixel is
+// decoded, so that such a file costs neither memory nor time.
+inline constexpr qint64 kMaxPicturePixels = qint64(32) * 1024 * 1024;
+// Empty when a picture of that size may be decoded, else why not.
+QString PictureSizeProblem(QSize size);
 
 // The number of times a picture file was read and decoded (the cache missed).
 uint64_t PictureFileReads();

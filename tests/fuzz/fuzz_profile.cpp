@@ -1,7 +1,9 @@
-// Any bytes as AUTORUN.INF: the keys start-up reads, the [menu] section made
-// into lines, rectangles and actions, and the newloop ranges. Malformed input
-// may raise the runtime's errors (the player reports them); anything else —
-// a crash, another exception, undefined behaviour — is a finding.
+// Any bytes as AUTORUN.INF: the keys start-up reads, the section and key names
+// disc-check lists, the [menu] section made into lines, rectangles and
+// actions, and the newloop ranges. Malformed input may raise the runtime's
+// errors (the player reports them); anything else — a crash, another
+// exception, undefined behaviour, an input slower than tools/fuzz.sh's 2
+// seconds — is a finding.
 #include "startup/MenuItem.h"
 #include "startup/MenuTable.h"
 #include "startup/ProfileFile.h"
@@ -11,9 +13,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray file(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    for (const char* key : {"header", "laster", "face"}) (void)startup::ProfileGetString(file, u"main", QString::fromLatin1(key));
+    const startup::Profile profile(file);
+    for (const char* key : {"header", "laster", "face"}) (void)profile.value(u"main", QString::fromLatin1(key));
+    (void)profile.sectionNames();
+    (void)profile.keyNames(u"Main");
 
-    const startup::ProfileString newloop = startup::ProfileGetString(file, u"main", u"newloop");
+    const startup::ProfileString newloop = profile.value(u"main", u"newloop");
     for (const QString& entry : newloop.text.split(u',')) {
         try {
             (void)startup::ParseRange(entry);
@@ -21,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
 
-    const startup::ProfileSection menu = startup::ProfileGetSection(file, u"MENU");
+    const startup::ProfileSection menu = profile.section(u"MENU");
     for (const QString& piece : startup::MenuPieces(menu.text)) {
         const startup::ParsedMenuLine parsed = startup::ParseMenuLine(piece);
         if (!parsed.line) continue;

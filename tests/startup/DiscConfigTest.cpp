@@ -2,6 +2,9 @@
 #include "startup/DiscConfig.h"
 #include "support/DiscFixture.h"
 
+#include <QDateTime>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace startup;
@@ -46,4 +49,35 @@ TEST(DiscConfig, AppFolderEndsWithOneSeparator) {
     EXPECT_EQ(AppFolder(), "/");
     SetAppFolderForTests({});
     EXPECT_TRUE(AppFolder().endsWith('/'));
+}
+
+// The file is parsed once and the parse is handed out again while its size and
+// modification time hold; a change in either is read.
+TEST(DiscConfig, ParseIsKeptUntilTheFileChanges) {
+    DiscFixture disc;
+    const QString ini = disc.path() + "AUTORUN.INF";
+    disc.writeIni("[main]\r\nnewloop=1-3\r\n");
+    const auto first = ReadProfile(ini);
+    EXPECT_EQ(ReadProfile(ini), first);  // not read again
+    EXPECT_EQ(ReadIniString("main", "newloop", ini), "1-3");
+
+    const auto setModified = [&](qint64 secondsAgo) {
+        QFile file(disc.path() + "AUTORUN.INF");
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-secondsAgo),
+                                     QFileDevice::FileModificationTime));
+    };
+    setModified(100);
+    ReadProfile(ini);  // the stamp of the parse below is this one
+
+    disc.writeIni("[main]\r\nnewloop=1-3,4-6\r\n");  // another size
+    setModified(50);
+    EXPECT_EQ(ReadIniString("main", "newloop", ini), "1-3,4-6");
+
+    disc.writeIni("[main]\r\nnewloop=1-3,7-9\r\n");  // the same size, a new time
+    setModified(10);
+    EXPECT_EQ(ReadIniString("main", "newloop", ini), "1-3,7-9");
+
+    QFile::remove(disc.path() + "AUTORUN.INF");
+    EXPECT_EQ(ReadIniString("main", "newloop", ini), "Default Caption");
 }

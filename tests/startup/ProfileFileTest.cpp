@@ -112,3 +112,90 @@ TEST(ProfileFile, LongSectionIsCutAt9998Bytes) {
     EXPECT_EQ(pieces.size(), 100);              // 99 whole lines and the cut one
     EXPECT_EQ(pieces.back().size(), 98);        // the 100th line lost its last byte
 }
+
+// How this reader treats the cases where profile readers differ, checked
+// against public conformance tests of the classic profile functions: tests run
+// against the platform itself (with notes on what they found), and the tests
+// of an open-source reimplementation of that platform's API, which also run
+// against the platform. Where a row says "disagree", the platform-run finding
+// was chosen: the discs were authored and tried on the platform.
+TEST(ProfileFile, BehaviourWhereReadersDiffer) {
+    struct Case {
+        const char* name;
+        QByteArray file;
+        const char* section;
+        const char* key;  // nullptr: read the whole section ("|" stands for NUL)
+        QByteArray expected;
+    };
+    const QByteArray dflt = kProfileDefault;
+    const std::vector<Case> cases = {
+        // Quotes: one enclosing pair of either kind goes, after the spaces
+        // around the value; anything else stays. (Both sources.)
+        {"double quotes", "[s]\r\nk=\"a b\"\r\n", "s", "k", "a b"},
+        {"single quotes", "[s]\r\nk='a b'\r\n", "s", "k", "a b"},
+        {"spaces outside the quotes go, inside stay", "[s]\r\nk =  ' a '  \r\n", "s", "k", " a "},
+        {"only the outermost pair", "[s]\r\nk='\"a\"'\r\n", "s", "k", "\"a\""},
+        {"quotes that do not match stay", "[s]\r\nk=\"a'\r\n", "s", "k", "\"a'"},
+        {"a quote at the start only stays", "[s]\r\nk=\"a\r\n", "s", "k", "\"a"},
+        {"a quote at the end only stays", "[s]\r\nk=a'\r\n", "s", "k", "a'"},
+        {"quotes inside the value stay", "[s]\r\nk=a \"b\" c\r\n", "s", "k", "a \"b\" c"},
+        {"one quote alone stays", "[s]\r\nk='\r\n", "s", "k", "'"},
+        {"the section read keeps the quotes", "[s]\r\nk = 'v'\r\n", "s", nullptr, "k='v'|"},
+        // Spaces and tabs around keys, "=" and values go (both sources).
+        {"spaces around key and =", "[s]\r\n  k  =  v  \r\n", "s", "k", "v"},
+        {"tabs around key and =", "[s]\r\n\tk\t=\tv\t\r\n", "s", "k", "v"},
+        {"the section read gives key=value", "[s]\r\n k = v \r\n", "s", nullptr, "k=v|"},
+        // A line without "=" is no key, but the section read gives it (the
+        // reimplementation's section test; the platform's key list leaves it out).
+        {"a key without =", "[s]\r\nk\r\n", "s", "k", dflt},
+        {"the section read keeps a line without =", "[s]\r\na=1\r\nk\r\nb=2\r\n", "s", nullptr, "a=1|k|b=2|"},
+        // Blank lines and ";" lines are no entries, even after spaces; ";"
+        // elsewhere is text (platform-run tests; the reimplementation skips
+        // comments in the section read too).
+        {"a line of only spaces", "[s]\r\n   \r\n\t\r\nk=v\r\n", "s", nullptr, "k=v|"},
+        {"a comment line", "[s]\r\n;k=x\r\nk=v\r\n", "s", "k", "v"},
+        {"a comment after spaces", "[s]\r\n  ;k=x\r\n", "s", "k", dflt},
+        {"the section read leaves comments out", "[s]\r\n;c\r\nk=v\r\n", "s", nullptr, "k=v|"},
+        {"; inside a value", "[s]\r\nk=v ;not a comment\r\n", "s", "k", "v ;not a comment"},
+        {"; inside a key", "[s]\r\nk;x=v\r\n", "s", "k;x", "v"},
+        // Repeats: the first key and the first section win; a repeated section
+        // is not merged (both sources).
+        {"repeated key", "[s]\r\nk=1\r\nK=2\r\n", "s", "k", "1"},
+        {"repeated section, key in the second", "[s]\r\na=1\r\n[S]\r\nk=2\r\n", "s", "k", dflt},
+        {"repeated section, section read", "[s]\r\na=1\r\n[S]\r\nk=2\r\n", "s", nullptr, "a=1|"},
+        // An empty key name is a key like any other (the reimplementation's
+        // tests; only its wide-character function can ask for it).
+        {"an empty key name", "[s]\r\n=v\r\n", "s", "", "v"},
+        {"the section read keeps an empty key", "[s]\r\n=v\r\nk=w\r\n", "s", nullptr, "=v|k=w|"},
+        // Section headers.
+        {"spaces inside the brackets", "[ navigate ]\r\nk=v\r\n", "navigate", "k", "v"},
+        {"tabs inside the brackets", "[\tnavigate\t]\r\nk=v\r\n", "navigate", "k", "v"},
+        {"spaces before the bracket", "  [navigate]\r\nk=v\r\n", "navigate", "k", "v"},
+        // Disagree: the reimplementation takes a line without "]" as no header
+        // (its lines go on in the section above); on the platform it opens the
+        // section, named up to the end of the line.
+        {"no closing bracket", "[main]\r\nk=1\r\n[navigate\r\nk=v\r\n", "navigate", "k", "v"},
+        {"no closing bracket ends the section above", "[main]\r\nk=1\r\n[navigate\r\nj=v\r\n", "main", "j", dflt},
+        {"text after ]", "[navigate] ; side buttons\r\nk=v\r\n", "navigate", "k", "v"},
+        // Disagree: the reimplementation names the section up to the last "]"
+        // ("a]b"); on the platform the name ends at the first.
+        {"two closing brackets", "[a]b]\r\nk=v\r\n", "a", "k", "v"},
+        {"; inside the brackets is part of the name", "[;x]\r\nk=v\r\n", ";x", "k", "v"},
+        {"[ inside a line is text", "[s]\r\nk=[t]\r\nx [t]\r\nj=v\r\n", "s", "j", "v"},
+        {"[ after a NUL is text", QByteArray("[s]\r\nk=v\0[t]\r\nj=w\r\n", 19), "s", "j", "w"},
+        // A value longer than the 256-byte buffer is cut to 255 bytes (the
+        // platform truncates to the buffer less its NUL).
+        {"a value longer than the buffer", "[s]\r\nk=" + QByteArray(300, 'x') + "\r\n", "s", "k", QByteArray(255, 'x')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString section = QString::fromUtf8(c.section);
+        if (c.key) {
+            EXPECT_EQ(ProfileGetString(c.file, section, QString::fromUtf8(c.key)).text, QString::fromUtf8(c.expected));
+        } else {
+            QString expected = QString::fromUtf8(c.expected);
+            expected.replace(QLatin1Char('|'), QChar(0));
+            EXPECT_EQ(ProfileGetSection(c.file, section).text, expected);
+        }
+    }
+}

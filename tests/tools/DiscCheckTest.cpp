@@ -100,6 +100,12 @@ TEST(DiscCheck, SmallDiscsReportTheirProblems) {
          [](DiscPlan& s) { s.header = "p1.jpg,a.wmv"; }, nullptr, {{E, "image\\black.jpg", "behind a video"}}},
         {"overlapping rectangles", [](DiscPlan& s) { s.menu[2] = "3list=40,190,300,260,#url,help\\index.htm"; },
          nullptr, {{W, "[menu] 2list, 3list", "only 2list"}}},
+        {"many overlapping rectangles: some listed, the rest counted",
+         [](DiscPlan& s) {
+             s.newloop = "1-30,4-4";
+             for (int i = 5; i <= 30; ++i) s.menu << QStringLiteral("%1list=40,100,300,140,#url,x").arg(i);
+         },
+         nullptr, {{W, "[menu] 1list, 5list", "only 1list"}, {W, "page 1", "more pairs of rectangles overlap"}}},
         {"item outside every range", [](DiscPlan& s) { s.menu << "9list=1,2,3,4,#url,x"; }, nullptr,
          {{W, "[menu] 9list", "outside every page's newloop range"}}},
         {"fourth number lost its last digit", [](DiscPlan& s) { s.menu[3] = "4list=10,20,100,60#lesson,unit1\\b.wmv"; },

@@ -2,7 +2,9 @@
 #include "ui/Cursor.h"
 #include "ui/Errors.h"
 #include "ui/Picture.h"
+#include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,6 +25,35 @@ void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+QByteArray saved(const char* format) {
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+void put16(QByteArray& b, qsizetype at, quint16 v, bool bigEndian) {
+    b[at + (bigEndian ? 0 : 1)] = char(v >> 8);
+    b[at + (bigEndian ? 1 : 0)] = char(v & 0xFF);
+}
+
+void put32(QByteArray& b, qsizetype at, quint32 v, bool bigEndian) {
+    for (int i = 0; i < 4; ++i) b[at + (bigEndian ? 3 - i : i)] = char((v >> (8 * i)) & 0xFF);
+}
+
+// The CRC of a PNG chunk (type and data).
+quint32 pngCrc(const QByteArray& bytes, qsizetype from, qsizetype length) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (qsizetype i = from; i < from + length; ++i) {
+        crc ^= static_cast<unsigned char>(bytes[i]);
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
 }
 }  // namespace
 
@@ -107,4 +138,75 @@ TEST(Picture, CacheFollowsTheFileBehindACaseDifferingPath) {
 
     ASSERT_TRUE(QFile::remove(file));
     EXPECT_THROW(LoadPicture(asked), FileError);
+}
+
+// A header can claim any size in a few bytes: each of these small files says
+// it is 65,000 x 65,000 pixels. Where the format's header gives the size, they
+// are refused from it, with the size in the error, before any pixel is decoded
+// or any memory is taken; the others are refused by the reader's own limit or
+// read at the size their directory gives (the cursor).
+TEST(Picture, HugeSizeClaimsAreRefusedFromTheHeader) {
+    constexpr quint16 huge = 65000;
+    QByteArray bmp = saved("BMP");
+    put32(bmp, 18, huge, false);
+    put32(bmp, 22, huge, false);
+
+    QByteArray png = saved("PNG");  // IHDR data at 16, its CRC at 29
+    put32(png, 16, huge, true);
+    put32(png, 20, huge, true);
+    put32(png, 29, pngCrc(png, 12, 17), true);
+
+    QByteArray jpg = saved("JPEG");
+    const qsizetype sof = jpg.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    put16(jpg, sof + 5, huge, true);
+    put16(jpg, sof + 7, huge, true);
+
+    QByteArray gif(reinterpret_cast<const char*>(kTwoFrameGif), sizeof kTwoFrameGif);
+    put16(gif, 6, huge, false);  // the logical screen
+    put16(gif, 8, huge, false);
+    const qsizetype image = gif.indexOf(',');  // the first image descriptor
+    put16(gif, image + 5, huge, false);
+    put16(gif, image + 7, huge, false);
+
+    QImage small(32, 32, QImage::Format_ARGB32);
+    small.fill(Qt::black);
+    QByteArray cur = sim::makeCursorFile(small, QPoint(1, 1));  // its bitmap header at 22
+    put32(cur, 22 + 4, huge, false);
+    put32(cur, 22 + 8, 2u * huge, false);  // colour and mask rows
+
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool sizeInError;
+    };
+    const std::vector<Case> files = {{"huge.png", png, true}, {"huge.jpg", jpg, true}, {"huge.gif", gif, true},
+                                     {"huge.bmp", bmp, false}, {"huge.cur", cur, false}};
+    for (const Case& c : files) {
+        SCOPED_TRACE(c.name);
+        write(dir.path() + "/" + c.name, c.bytes);
+        try {
+            const Picture picture = LoadPicture(dir.path() + "/" + c.name);
+            EXPECT_FALSE(c.sizeInError);
+            EXPECT_LE(qint64(picture.pixelWidth()) * picture.pixelHeight(), kMaxPicturePixels);
+        } catch (const FileError& e) {
+            EXPECT_TRUE(!c.sizeInError || e.text().contains("65000 x 65000")) << e.what();
+        }
+    }
+    EXPECT_TRUE(PictureSizeProblem(QSize(8192, 4096)).isEmpty());  // 32 megapixels pass
+    EXPECT_FALSE(PictureSizeProblem(QSize(8192, 4097)).isEmpty());
+}
+
+// A cursor file's directory count is only believed as far as the file holds
+// entries: 65,535 claimed with one present reads the one.
+TEST(Picture, CursorDirectoryCountBeyondTheFile) {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    QByteArray bytes = sim::makeCursorFile(image, QPoint(3, 4));
+    bytes[4] = char(0xFF);
+    bytes[5] = char(0xFF);
+    if (const auto cursor = DecodeCursorFile(bytes)) {
+        EXPECT_EQ(cursor->hotSpot(), QPoint(3, 4));
+    }
 }

@@ -11,6 +11,7 @@
 #include "ui/DiscFiles.h"
 #include "ui/Errors.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace disccheck {
@@ -162,8 +163,8 @@ void ReadMenuLines(DiscReport& r) {
 // the rest, which an author rarely means. ([menu] repeats are errors of their
 // own.)
 void WarnAboutRepeats(DiscReport& r) {
-    const QByteArray file = ReadConfigFile(Shared().IniFile);
-    const QStringList sections = ProfileSectionNames(file);
+    const auto profile = ReadProfile(Shared().IniFile);
+    const QStringList sections = profile->sectionNames();
     for (const char* name : {"main", "menu", "navigate"}) {
         const QString section = QString::fromLatin1(name);
         const auto times = std::count_if(sections.begin(), sections.end(), [&](const QString& s) {
@@ -176,15 +177,16 @@ void WarnAboutRepeats(DiscReport& r) {
     }
     for (const char* name : {"main", "navigate"}) {
         const QString section = QString::fromLatin1(name);
-        QStringList seen;
-        for (const QString& key : ProfileKeyNames(file, section)) {
-            if (seen.contains(key, Qt::CaseInsensitive)) {
+        QSet<QString> seen;  // case-folded: a look-up per key, however many keys there are
+        for (const QString& key : profile->keyNames(section)) {
+            const QString folded = key.toCaseFolded();
+            if (seen.contains(folded)) {
                 AddWarning(r, QStringLiteral("[%1] %2").arg(section, key),
                            QStringLiteral("The key appears more than once; the player reads only the first value. "
                                           "Remove the others."));
                 continue;
             }
-            seen.append(key);
+            seen.insert(folded);
         }
     }
 }
@@ -209,7 +211,7 @@ void ReadNavigate(DiscReport& r) {
 void CheckConfiguration(DiscReport& r) {
     const bool introConfigured = ReadStartUpLists();
     const SharedState& s = Shared();
-    r.configFound = !ReadConfigFile(s.IniFile).isEmpty();
+    r.configFound = ReadProfile(s.IniFile)->hasFile();
     r.header = s.HeaderFiles;
     r.laster = s.LasterFiles;
 
