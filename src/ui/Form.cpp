@@ -123,6 +123,12 @@ void Form::resizeEvent(QResizeEvent*) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
+    // While a wait lets only painting through, a close request (from the
+    // window manager) waits for the user to ask again.
+    if (OnlyPaintingNow()) {
+        event->ignore();
+        return;
+    }
     bool unloaded = false;
     Guarded([&] { unloaded = unloadWithMode(vbFormControlMenu); });
     if (unloaded) event->accept();

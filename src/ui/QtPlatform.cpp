@@ -70,6 +70,13 @@ void QtPlatform::pumpEvents() {
     QThread::usleep(500);  // a wait loop around this must not spin a core
 }
 
+void QtPlatform::pumpPaintEvents() {
+    // Mouse and key events stay queued for later; expose events, repaints and
+    // posted calls (frames of playing videos) run. Timer ticks and close
+    // requests are held off by the runtime (PaintWhileWaiting).
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void QtPlatform::runModal(Form& form) {
     QPointer<Form> guard(&form);
     while (guard && guard->isLoaded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -2,6 +2,7 @@
 #include "ui/Controls.h"
 #include "ui/Errors.h"
 #include "ui/Form.h"
+#include "ui/Platform.h"
 #include "ui/Timer.h"
 #include <QTest>
 #include <gtest/gtest.h>
@@ -123,4 +124,33 @@ TEST(Timer, TicksOnVirtualTimeWhileOn) {
     sim.advance(0.02);
     EXPECT_LT(sim.now(), 1.0);  // the clock passes midnight
     EXPECT_EQ(ticks, 52);
+}
+
+// While a wait lets only painting through, timers hold their ticks (the
+// handler that waits may be a tick of the same timer) and a close request
+// from the window system is refused without asking.
+TEST(Timer, HoldsItsTicksWhileOnlyPaintingRuns) {
+    sim::SimPlatform sim;
+    ProbeForm form;
+    form.Show();
+    Timer timer;
+    int ticks = 0;
+    timer.OnTimer = [&] { ++ticks; };
+    timer.setInterval(10);
+    timer.setEnabled(true);
+    bool closed = true;
+    sim.onPaintPump = [&] {
+        EXPECT_TRUE(OnlyPaintingNow());
+        sim.advance(0.1);
+        closed = form.close();
+    };
+    PaintWhileWaiting();
+    EXPECT_FALSE(OnlyPaintingNow());
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(form.queryModes.empty());
+    EXPECT_TRUE(form.isLoaded());
+    sim.advance(0.1);
+    EXPECT_EQ(ticks, 10);
+    form.Unload();
 }

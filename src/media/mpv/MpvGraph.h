@@ -6,7 +6,8 @@
 // Threads: everything runs on the user-interface thread. The core's threads
 // only post calls here (see MpvCore); position and duration are answered from
 // a cache that the core's property events keep up to date, so reading them
-// never waits on the core. Only RenderFile waits, and at most loadTimeout.
+// never waits on the core. Only RenderFile waits, and at most loadTimeout;
+// the windows go on painting meanwhile (ui::PaintWhileWaiting).
 #include "media/mpv/MpvCore.h"
 #include "media/mpv/MpvFrames.h"
 #include "ui/MediaGraph.h"
@@ -25,6 +26,8 @@ class MpvGraph final : public ui::MediaGraph {
 public:
     // How long RenderFile waits for a file to open before giving up.
     static constexpr std::chrono::milliseconds loadTimeout{5000};
+    // How often the windows repaint while RenderFile waits (seconds).
+    static constexpr double paintSlice = 0.02;
 
     MpvGraph();
     ~MpvGraph() override;
@@ -74,6 +77,7 @@ private:
     void openFile(const QString& path);
     void waitUntilLoaded(std::chrono::steady_clock::time_point deadline);
     void readStreams(std::chrono::steady_clock::time_point deadline);
+    const mpv_event* nextEventBefore(std::chrono::steady_clock::time_point deadline);
     void drainEvents();
     void handleEvent(const mpv_event& event);
     void onFrame();
@@ -94,6 +98,7 @@ private:
     QRect rect_;
     ui::WindowHandle drain_ = nullptr;
     int32_t style_ = 0;
+    bool waitingForFile_ = false;  // RenderFile lets the windows repaint
 };
 
 }  // namespace media
