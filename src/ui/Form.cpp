@@ -136,11 +136,15 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::mousePressEvent(QMouseEvent* e) {
+    pressTaken_ = false;
     Guarded([&] { Form_MouseDown(ButtonOf(e), ShiftOf(e), float(e->position().x()), float(e->position().y())); });
 }
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
-    Guarded([&] { Form_MouseMove(ButtonsHeld(e), ShiftOf(e), float(e->position().x()), float(e->position().y())); });
+    // After a system move the platform may still report the button of the
+    // press it never saw released.
+    const int held = pressTaken_ ? 0 : ButtonsHeld(e);
+    Guarded([&] { Form_MouseMove(held, ShiftOf(e), float(e->position().x()), float(e->position().y())); });
 }
 
 void Form::mouseReleaseEvent(QMouseEvent* e) {

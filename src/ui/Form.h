@@ -48,6 +48,11 @@ public:
     int WindowState() const { return windowState_; }
     void setWindowState(int state);
 
+    // The window system's own move loop took the mouse press under way
+    // (DragWindow): it keeps the release, so until the next press the form
+    // reports its mouse moves with no button held, whatever the platform says.
+    void pressTakenBySystemMove() { pressTaken_ = true; }
+
     // Leaves the form out of the task bar.
     void setShowInTaskbar(bool show);
 
@@ -79,6 +84,7 @@ private:
     bool loaded_ = false;
     bool deleteOnUnload_ = false;
     int windowState_ = 0;
+    bool pressTaken_ = false;
 };
 
 // How many forms are loaded now.

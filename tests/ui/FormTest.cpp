@@ -16,6 +16,7 @@ public:
     int loads = 0;
     int cancelNext = 0;
     std::vector<int> queryModes;
+    std::vector<int> moveButtons;
 
 protected:
     void Form_Load() override {
@@ -27,7 +28,13 @@ protected:
         queryModes.push_back(UnloadMode);
         Cancel = cancelNext;
     }
+    void Form_MouseMove(int Button, int, float, float) override { moveButtons.push_back(Button); }
 };
+
+void send(QWidget& w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, QPointF(20, 20), w.mapToGlobal(QPointF(20, 20)), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &e);
+}
 
 }  // namespace
 
@@ -124,6 +131,24 @@ TEST(Timer, TicksOnVirtualTimeWhileOn) {
     sim.advance(0.02);
     EXPECT_LT(sim.now(), 1.0);  // the clock passes midnight
     EXPECT_EQ(ticks, 52);
+}
+
+// The window manager's move takes the release of the press that started it;
+// the platform goes on reporting the left button held. The form takes the
+// press as over, so a later move starts no new drag, until the next press.
+TEST(Form, ASystemMoveEndsThePress) {
+    sim::SimPlatform sim;
+    ProbeForm form;
+    form.Show();
+    send(form, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    send(form, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    form.pressTakenBySystemMove();
+    send(form, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    send(form, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    send(form, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    send(form, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(form.moveButtons, (std::vector<int>{1, 0, 0, 1}));
+    form.Unload();
 }
 
 // While a wait lets only painting through, timers hold their ticks (the
