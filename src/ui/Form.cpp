@@ -98,13 +98,18 @@ void Form::centreOnScreen() {
 }
 
 void Form::setWindowState(int state) {
+    const int previous = windowState_;
     windowState_ = state == 2 ? 2 : 0;
     if (windowState_ == 2) {
+        if (previous == 0) normalGeometry_ = geometry();
         if (isVisible()) showFullScreen();
         else QWidget::setWindowState(Qt::WindowFullScreen);
     } else {
         if (isVisible()) showNormal();
         else QWidget::setWindowState(Qt::WindowNoState);
+        // A window manager may put the window back by itself, or not at all
+        // (there may be none): the form asks for its old place either way.
+        if (previous == 2 && normalGeometry_.isValid() && geometry() != normalGeometry_) setGeometry(normalGeometry_);
     }
 }
 

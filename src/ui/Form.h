@@ -45,6 +45,8 @@ public:
     int ScaleHeight() const { return height(); }
 
     // 0 normal, 2 maximised (the whole screen: the form has no border).
+    // Back in the normal state the form has the place and size it had before
+    // it was maximised, wherever it had been moved to.
     int WindowState() const { return windowState_; }
     void setWindowState(int state);
 
@@ -84,6 +86,7 @@ private:
     bool loaded_ = false;
     bool deleteOnUnload_ = false;
     int windowState_ = 0;
+    QRect normalGeometry_;  // where the form was before it was maximised
     bool pressTaken_ = false;
 };
 
