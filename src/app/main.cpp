@@ -12,6 +12,7 @@
 #include "ui/Form.h"
 #include "ui/Guard.h"
 #include "ui/QtPlatform.h"
+#include "ui/SessionEnd.h"
 #include "ui/StringTable.h"
 #include <QApplication>
 #include <clocale>
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
 
     ui::QtPlatform platform([] { return media::CreateMpvGraph(); });
     ui::setPlatform(&platform);
+    // Logging off closes the windows the way any other close does.
+    ui::WatchSessionEnd();
     wireOpeners();
     InstallFirstPaintProbeIfAsked(app);
 

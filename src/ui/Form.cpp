@@ -56,6 +56,8 @@ void Form::Refresh() {
 
 bool Form::Unload() { return unloadWithMode(vbFormCode); }
 
+bool Form::UnloadFor(UnloadMode mode) { return unloadWithMode(mode); }
+
 bool Form::unloadWithMode(int mode) {
     if (!loaded_) return true;
     int cancel = 0;

@@ -29,6 +29,9 @@ public:
     // Asks Form_QueryUnload (mode vbFormCode), then runs Form_Unload and hides
     // the form. Returns false when either handler cancelled.
     bool Unload();
+    // The same with the cause given (vbAppWindows when the desktop session
+    // ends).
+    bool UnloadFor(UnloadMode mode);
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& text) { setWindowTitle(text); }
