@@ -13,7 +13,6 @@
 #include "ui/Guard.h"
 #include "ui/QtPlatform.h"
 #include "ui/SessionEnd.h"
-#include "ui/StringTable.h"
 #include <QApplication>
 #include <clocale>
 
@@ -55,7 +54,6 @@ int main(int argc, char** argv) {
     // libmpv reads numbers in the C locale only; QApplication changed it.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("autorun"));
-    QApplication::setApplicationDisplayName(ui::LoadResString(101));
     // The program ends when its last window unloads, not when one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
 
