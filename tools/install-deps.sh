@@ -9,7 +9,7 @@ packages=(
   libmpv-dev mpv ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick strace
+  xvfb xauth xdotool x11-utils openbox imagemagick strace
   fonts-noto-cjk fonts-dejavu-core
   xdg-utils
 )
