@@ -1,7 +1,9 @@
 #include "ui/SessionEnd.h"
 #include "ui/Form.h"
 #include "ui/Guard.h"
+#include "ui/Platform.h"
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QSessionManager>
 #include <vector>
@@ -28,6 +30,22 @@ void AnswerSessionEnd(SessionEndRequest& request) {
 #ifndef QT_NO_SESSIONMANAGER
 namespace {
 
+// Once the session is over, its manager tells the program to quit, and Qt
+// would close every window first: the main window would ask again, even when
+// the manager allowed no question. The program ends as it stands instead:
+// whatever was to be asked has been asked, and nothing is kept.
+class EndWithTheSession : public QObject {
+public:
+    explicit EndWithTheSession(QObject* parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != QCoreApplication::instance() || event->type() != QEvent::Quit) return false;
+        Guarded([] { platform().endProcess(0); });
+        return true;
+    }
+};
+
 class QtSessionEndRequest : public SessionEndRequest {
 public:
     explicit QtSessionEndRequest(QSessionManager& manager) : manager_(manager) {}
@@ -43,6 +61,7 @@ private:
 void WatchSessionEnd() {
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app) return;
+    app->installEventFilter(new EndWithTheSession(app));
     QObject::connect(app, &QGuiApplication::commitDataRequest, app, [](QSessionManager& manager) {
         QtSessionEndRequest request(manager);
         Guarded([&] { AnswerSessionEnd(request); });

@@ -21,7 +21,8 @@ public:
 
 void AnswerSessionEnd(SessionEndRequest& request);
 
-// Answers the desktop session's end requests of the running application.
+// Answers the desktop session's end requests of the running application, and
+// ends the program without asking again when the session is over.
 void WatchSessionEnd();
 
 }  // namespace ui

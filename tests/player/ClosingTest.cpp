@@ -131,6 +131,18 @@ TEST_F(ClosingTest, EndOfTheSessionAsksWhereItMay) {
     }
 }
 
+// Once the session is over, its manager has the program quit: the windows are
+// not asked again (Qt would close each of them first), the program just ends.
+TEST_F(ClosingTest, QuitAtTheEndOfTheSessionEndsWithoutAsking) {
+    playLesson();
+    ui::WatchSessionEnd();
+    answerWith(false);
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(sim.exitCode, 0);
+}
+
 // The dialog alone: hover pictures come and go, and the answer stays readable
 // after it has unloaded, until the next load.
 TEST_F(ClosingTest, DialogHoverAndAnswerAfterUnload) {
