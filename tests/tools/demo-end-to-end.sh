@@ -100,10 +100,9 @@ wait_for() {
   done
 }
 
-# Centre x of the bouncing ball in the video area, from one row it always
-# crosses; -1 when it is not there.
+# Centre x of the bouncing ball in the video area of the last screenshot,
+# from one row it always crosses; -1 when it is not there.
 ball_x() {
-  import -window root "$shot"
   convert "$shot" -crop "528x1+$((ox + px))+$((oy + py + 322))" -depth 8 txt:- | tail -n +2 |
     sed -E 's/^([0-9]+),.*srgba?\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3 \4/' |
     awk '$2 > 225 && $3 > 110 && $3 < 235 && $4 < 140 { s += $1; n++ } END { print n ? int(s / n) : -1 }'
@@ -183,22 +182,35 @@ expect_title "the main window" "$win" "$main_title"
 
 # A drag by the bare background (right of the picture area): press, move,
 # release. The window follows the pointer while the button is down, and not
-# after: a later move leaves it where it is.
-grab_x=770 grab_y=250
-from_x=$((ox + grab_x)) from_y=$((oy + grab_y))
-to_x=$((from_x - 80)) to_y=$((from_y + 50))
-xdotool mousemove "$from_x" "$from_y"
+# after: later moves leave it where it is.
+xdotool mousemove $((ox + 770)) $((oy + 250))
 sleep 0.15
 xdotool mousedown 1
-xdotool mousemove $((from_x - 4)) $((from_y + 3))
+step=0
+# moving_away: one more small step of the pointer; the window has left its place.
+moving_away() {
+  step=$((step + 1))
+  xdotool mousemove $((ox + 770 - 4 * step)) $((oy + 250 + 3 * step))
+  player_window 800 600 && ! main_window_at "$ox" "$oy"
+}
+wait_for "the window starts to follow the pointer" 10 moving_away
+# steady: the window stands still, and where the pointer holds it is known.
+steady() {
+  local x=$wx y=$wy
+  player_window 800 600 && [ "$wx" -eq "$x" ] && [ "$wy" -eq "$y" ] || return 1
+  eval "$(xdotool getmouselocation --shell)"
+  hold_x=$((X - wx)) hold_y=$((Y - wy))
+}
+wait_for "the window follows to where the pointer stopped" 5 steady
+to_x=$((X - 70)) to_y=$((Y + 40))
 jiggle=0
-# follows: the main window stands so that the pointer is near where it took it.
+# follows: the pointer holds the window at the same place as before.
 follows() {
   jiggle=$((1 - jiggle))
   xdotool mousemove "$to_x" $((to_y + jiggle))
   player_window 800 600 || return 1
-  local dx=$((wx + grab_x - to_x)) dy=$((wy + grab_y - to_y))
-  [ "${dx#-}" -le 12 ] && [ "${dy#-}" -le 12 ]
+  local dx=$((wx + hold_x - to_x)) dy=$((wy + hold_y - to_y))
+  [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
 }
 wait_for "the window follows the dragging pointer" 10 follows
 xdotool mouseup 1
@@ -222,24 +234,40 @@ wait_for "menu page 1 again" 10 menu_page blue
 click $((px + 214)) $((py + 148))
 wait_for "lesson 1 in the video area" 15 pixel reddish $(in_picture 264 60)
 
-# The seek bar seeks: back to the start once the ball has rolled a little way.
-before=-1
-for _ in $(seq 1 40); do
-  before=$(ball_x)
-  [ "$before" -ge 120 ] && break
-  sleep 0.1
-done
-[ "$before" -ge 120 ] || { echo "FAIL: the ball did not roll (x=$before)"; exit 1; }
-click $((200 + 12)) 507
-ball_back() {
-  after=$(ball_x)
-  last="ball at x=$after"
-  [ "$after" -ge 0 ] && [ "$after" -lt $((before - 40)) ]
+# The seek bar seeks, forward and back. The lesson is paused at once, and
+# again right after each press on the seek bar (which plays on from where it
+# takes the lesson): where the ball then stands tells, however slow the
+# machine, and the six-second lesson cannot end while full screen goes on and
+# off.
+held=-1
+# still: the ball stands where it stood at the last look; held is its place.
+still() {
+  local x
+  x=$(ball_x)
+  last="ball at x=$x, before at x=$held"
+  [ "$x" -ge 0 ] && [ "$x" -eq "$held" ] && return 0
+  held=$x
+  return 1
 }
-wait_for "the seek bar moved the clip back (the ball was at x=$before)" 5 ball_back
-# Paused from here on, so that a slow machine does not see the six-second
-# lesson end while full screen goes on and off.
-click 100 560
+# seek_and_pause X: a press on the seek bar at X, then on pause; sets held.
+seek_and_pause() {
+  [ -n "$1" ] && click "$1" 507
+  click 100 560
+  held=-1
+  wait_for "the lesson pauses${1:+ after a press on the seek bar at $1}" 15 still
+}
+seek_and_pause ""
+seek_and_pause 470
+forward=$held
+seek_and_pause 212
+back=$held
+# The ball crosses the 528-pixel picture in six seconds; half way along the
+# seek bar it stands near the middle, at its start near the left edge (each
+# with the little way it rolls before the pause lands).
+echo "the seek bar took the ball to x=$forward and back to x=$back"
+if [ "$forward" -lt 200 ] || [ "$forward" -gt 480 ] || [ "$back" -gt 160 ]; then
+  echo "FAIL: the seek bar did not move the lesson"; exit 1
+fi
 
 # Full screen on (double click on the video) and off (Esc).
 move $((px + 264)) $((py + 100))
