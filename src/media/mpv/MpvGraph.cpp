@@ -142,7 +142,8 @@ void MpvGraph::openFile(const QString& path) {
 void MpvGraph::waitUntilLoaded(Clock::time_point deadline) {
     bool started = false;
     while (true) {
-        if (secondsLeft(deadline) <= 0) fail(QStringLiteral("the file did not open within %1 seconds").arg(loadTimeout.count() / 1000));
+        if (secondsLeft(deadline) <= 0)
+            fail(QStringLiteral("the file did not open within %1 seconds").arg(loadTimeout.count() / 1000));
         const mpv_event* event = nextEventBefore(deadline);
         switch (event->event_id) {
         case MPV_EVENT_START_FILE: {
