@@ -79,7 +79,9 @@ void QtPlatform::pumpPaintEvents() {
 
 void QtPlatform::runModal(Form& form) {
     QPointer<Form> guard(&form);
-    while (guard && guard->isLoaded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Once the process is ending (the desktop session may end it while a
+    // dialog is open) the modal loop lets go, so that the main loop can end.
+    while (guard && guard->isLoaded() && !ending_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void QtPlatform::messageBox(const QString& text, int style, const QString& title) {
@@ -130,6 +132,7 @@ void QtPlatform::endProcess(int code) {
         std::fflush(nullptr);
         std::_Exit(code);
     }
+    ending_ = true;
     QCoreApplication::exit(code);
 }
 

@@ -24,6 +24,7 @@ public:
 
 private:
     GraphFactory graphs_;
+    bool ending_ = false;  // endProcess has asked the main loop to end
 };
 
 }  // namespace ui
