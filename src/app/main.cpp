@@ -14,7 +14,7 @@
 #include "ui/Guard.h"
 #include "ui/MessageBox.h"
 #include "ui/QtPlatform.h"
-#include "ui/StringTable.h"
+#include "ui/SessionEnd.h"
 #include <QApplication>
 #include <clocale>
 
@@ -56,12 +56,13 @@ int main(int argc, char** argv) {
     // libmpv reads numbers in the C locale only; QApplication changed it.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("autorun"));
-    QApplication::setApplicationDisplayName(ui::LoadResString(101));
     // The program ends when its last window unloads, not when one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
 
     ui::QtPlatform platform([] { return media::CreateMpvGraph(); });
     ui::setPlatform(&platform);
+    // Logging off closes the windows the way any other close does.
+    ui::WatchSessionEnd();
     wireOpeners();
     InstallFirstPaintProbeIfAsked(app);
 

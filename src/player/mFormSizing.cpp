@@ -29,12 +29,9 @@ void mForm::setsize(int32_t mWindowState) {
 
 void mForm::leaveFullScreen() {
     if (WindowState() != 0) {
+        // Back to 800 x 600 where the window was before full screen (it may
+        // have been dragged), whether or not a window manager restores it.
         setWindowState(0);
-        // Back to 800 x 600, centred, whether or not a window manager restores it.
-        if (size() != QSize(800, 600)) {
-            setWidth(800 * ui::TwipsPerPixel);
-            setHeight(600 * ui::TwipsPerPixel);
-        }
         setNormalArea();
     }
 }

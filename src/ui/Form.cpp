@@ -56,6 +56,8 @@ void Form::Refresh() {
 
 bool Form::Unload() { return unloadWithMode(vbFormCode); }
 
+bool Form::UnloadFor(UnloadMode mode) { return unloadWithMode(mode); }
+
 bool Form::unloadWithMode(int mode) {
     if (!loaded_) return true;
     int cancel = 0;
@@ -98,13 +100,18 @@ void Form::centreOnScreen() {
 }
 
 void Form::setWindowState(int state) {
+    const int previous = windowState_;
     windowState_ = state == 2 ? 2 : 0;
     if (windowState_ == 2) {
+        if (previous == 0) normalGeometry_ = geometry();
         if (isVisible()) showFullScreen();
         else QWidget::setWindowState(Qt::WindowFullScreen);
     } else {
         if (isVisible()) showNormal();
         else QWidget::setWindowState(Qt::WindowNoState);
+        // A window manager may put the window back by itself, or not at all
+        // (there may be none): the form asks for its old place either way.
+        if (previous == 2 && normalGeometry_.isValid() && geometry() != normalGeometry_) setGeometry(normalGeometry_);
     }
 }
 
@@ -123,6 +130,12 @@ void Form::resizeEvent(QResizeEvent*) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
+    // While a wait lets only painting through, a close request (from the
+    // window manager) waits for the user to ask again.
+    if (OnlyPaintingNow()) {
+        event->ignore();
+        return;
+    }
     bool unloaded = false;
     Guarded([&] { unloaded = unloadWithMode(vbFormControlMenu); });
     if (unloaded) event->accept();
@@ -130,11 +143,15 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::mousePressEvent(QMouseEvent* e) {
+    pressTaken_ = false;
     Guarded([&] { Form_MouseDown(ButtonOf(e), ShiftOf(e), float(e->position().x()), float(e->position().y())); });
 }
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
-    Guarded([&] { Form_MouseMove(ButtonsHeld(e), ShiftOf(e), float(e->position().x()), float(e->position().y())); });
+    // After a system move the platform may still report the button of the
+    // press it never saw released.
+    const int held = pressTaken_ ? 0 : ButtonsHeld(e);
+    Guarded([&] { Form_MouseMove(held, ShiftOf(e), float(e->position().x()), float(e->position().y())); });
 }
 
 void Form::mouseReleaseEvent(QMouseEvent* e) {

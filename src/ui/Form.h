@@ -29,6 +29,9 @@ public:
     // Asks Form_QueryUnload (mode vbFormCode), then runs Form_Unload and hides
     // the form. Returns false when either handler cancelled.
     bool Unload();
+    // The same with the cause given (vbAppWindows when the desktop session
+    // ends).
+    bool UnloadFor(UnloadMode mode);
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& text) { setWindowTitle(text); }
@@ -45,8 +48,15 @@ public:
     int ScaleHeight() const { return height(); }
 
     // 0 normal, 2 maximised (the whole screen: the form has no border).
+    // Back in the normal state the form has the place and size it had before
+    // it was maximised, wherever it had been moved to.
     int WindowState() const { return windowState_; }
     void setWindowState(int state);
+
+    // The window system's own move loop took the mouse press under way
+    // (DragWindow): it keeps the release, so until the next press the form
+    // reports its mouse moves with no button held, whatever the platform says.
+    void pressTakenBySystemMove() { pressTaken_ = true; }
 
     // Leaves the form out of the task bar.
     void setShowInTaskbar(bool show);
@@ -79,6 +89,8 @@ private:
     bool loaded_ = false;
     bool deleteOnUnload_ = false;
     int windowState_ = 0;
+    QRect normalGeometry_;  // where the form was before it was maximised
+    bool pressTaken_ = false;
 };
 
 // How many forms are loaded now.

@@ -29,7 +29,7 @@ std::optional<FileStamp> stampOf(const QString& path) {
 
 struct CacheEntry {
     QString real;  // the file the disc path resolved to
-    PictureStamp stamp;
+    FileStamp stamp;
     Picture picture;
 };
 
@@ -94,7 +94,7 @@ Picture LoadPicture(const QString& path) {
     if (it != entries.end() && stampOf(it->real) == it->stamp) return it->picture;
 
     const QString real = ResolveDiscPath(path);
-    const std::optional<PictureStamp> stamp = stampOf(real);
+    const std::optional<FileStamp> stamp = stampOf(real);
     if (!stamp) throw FileError(QStringLiteral("Picture file not found: %1").arg(DisplayPath(path)));
 
     QByteArray bytes;

@@ -5,6 +5,7 @@ namespace ui {
 
 namespace {
 Platform* current = nullptr;
+int paintOnlyDepth = 0;
 }
 
 Platform& platform() {
@@ -17,5 +18,16 @@ void setPlatform(Platform* p) { current = p; }
 float Clock() { return static_cast<float>(platform().clockSeconds()); }
 
 void DoEvents() { platform().pumpEvents(); }
+
+void PaintWhileWaiting() {
+    if (!current) return;
+    struct Depth {
+        Depth() { ++paintOnlyDepth; }
+        ~Depth() { --paintOnlyDepth; }
+    } depth;
+    current->pumpPaintEvents();
+}
+
+bool OnlyPaintingNow() { return paintOnlyDepth > 0; }
 
 }  // namespace ui

@@ -35,6 +35,10 @@ public:
     // Handles the events that are pending (the simulated platform also moves
     // virtual time on by one timer tick, so that a wait loop on the clock ends).
     virtual void pumpEvents() = 0;
+    // Lets the windows repaint while a synchronous wait goes on; input stays
+    // queued. Called through PaintWhileWaiting, which keeps timers and close
+    // requests out meanwhile. The default does nothing.
+    virtual void pumpPaintEvents() {}
     // Runs a modal form until it is unloaded.
     virtual void runModal(Form& form) = 0;
 
@@ -65,5 +69,12 @@ void setPlatform(Platform* p);
 float Clock();
 // Lets pending events run.
 void DoEvents();
+// Lets the windows repaint during a wait that must stay synchronous for its
+// caller (a media file that is slow to open): no input is handled, no timer
+// ticks and no window closes meanwhile, so the caller's state cannot change
+// under it. Does nothing while no platform is installed.
+void PaintWhileWaiting();
+// True inside PaintWhileWaiting.
+bool OnlyPaintingNow();
 
 }  // namespace ui

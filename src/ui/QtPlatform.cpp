@@ -70,9 +70,18 @@ void QtPlatform::pumpEvents() {
     QThread::usleep(500);  // a wait loop around this must not spin a core
 }
 
+void QtPlatform::pumpPaintEvents() {
+    // Mouse and key events stay queued for later; expose events, repaints and
+    // posted calls (frames of playing videos) run. Timer ticks and close
+    // requests are held off by the runtime (PaintWhileWaiting).
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void QtPlatform::runModal(Form& form) {
     QPointer<Form> guard(&form);
-    while (guard && guard->isLoaded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Once the process is ending (the desktop session may end it while a
+    // dialog is open) the modal loop lets go, so that the main loop can end.
+    while (guard && guard->isLoaded() && !ending_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void QtPlatform::messageBox(const QString& text, int style, const QString& title) {
@@ -125,6 +134,7 @@ void QtPlatform::endProcess(int code) {
         std::fflush(nullptr);
         std::_Exit(code);
     }
+    ending_ = true;
     QCoreApplication::exit(code);
 }
 

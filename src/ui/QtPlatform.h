@@ -14,6 +14,7 @@ public:
     double clockSeconds() override;
     std::unique_ptr<TimerBackend> createTimer(std::function<void()> tick) override;
     void pumpEvents() override;
+    void pumpPaintEvents() override;
     void runModal(Form& form) override;
     void messageBox(const QString& text, int style, const QString& title) override;
     void errorReport(const QString& text) override;
@@ -23,6 +24,7 @@ public:
 
 private:
     GraphFactory graphs_;
+    bool ending_ = false;  // endProcess has asked the main loop to end
 };
 
 }  // namespace ui

@@ -26,7 +26,11 @@ void Timer::apply() {
     }
 }
 
+// A tick that falls inside a paint-only wait is dropped; the next one comes
+// an interval later. So a timer never runs inside the handler that waits
+// (perhaps its own).
 void Timer::tick() {
+    if (OnlyPaintingNow()) return;
     if (enabled_ && OnTimer) OnTimer();
 }
 

@@ -1,4 +1,5 @@
 #include "ui/WindowMove.h"
+#include "ui/Form.h"
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -50,7 +51,19 @@ private:
 void DragWindow(QWidget* window) {
     if (!window) return;
     window = window->window();
-    if (QWindow* handle = window->windowHandle(); handle && handle->startSystemMove()) return;
+    if (QWindow* handle = window->windowHandle(); handle && handle->startSystemMove()) {
+        // The window manager now moves the window and keeps the release. The
+        // widgets are told that the press is over, so that the moves after
+        // the drag reach the control under the pointer again rather than the
+        // window that was pressed; the form takes the press as over, so that
+        // those moves (still reported with the button held) start no new drag.
+        const QPointF global = QCursor::pos();
+        QMouseEvent release(QEvent::MouseButtonRelease, handle->mapFromGlobal(global), global, Qt::LeftButton,
+                            Qt::NoButton, QGuiApplication::keyboardModifiers());
+        QCoreApplication::sendEvent(handle, &release);
+        if (auto* form = dynamic_cast<Form*>(window)) form->pressTakenBySystemMove();
+        return;
+    }
     new ManualMove(window);
 }
 

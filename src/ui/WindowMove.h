@@ -6,7 +6,8 @@ namespace ui {
 
 // Asks the window system to move the window under the mouse; where it offers
 // no system move, or refuses it, the window follows the mouse by hand until the
-// left button is released.
+// left button is released. A form hands its press to the system move: the
+// move starts once per press.
 void DragWindow(QWidget* window);
 
 }  // namespace ui

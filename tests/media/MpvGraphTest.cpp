@@ -6,6 +6,7 @@
 #include "media/clsPlayer.h"
 #include "support/SimPlatform.h"
 #include "ui/Errors.h"
+#include "ui/Platform.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -187,6 +188,34 @@ TEST(MpvGraphTest, StoppedPlayerStandsAtTheEndOnItsLastPicture) {
     QTest::qWait(500);
     EXPECT_EQ(player.IVMPos().get_CurrentPosition(), player.IVMPos().get_Duration());
     EXPECT_TRUE(isRed(pixelOf(owner, {160, 120})));
+}
+
+// While a file opens, the windows go on painting: the wait lets paint events
+// through, and with them the posted calls of the cores (here those of a clip
+// that plays meanwhile), which must not take the opening file's events from
+// the wait. The timer of the caller does not tick inside it.
+TEST(MpvGraphTest, WindowsRepaintWhileAFileOpens) {
+    sim::SimPlatform platform;
+    int pumps = 0;
+    bool onlyPainting = true;
+    platform.onPaintPump = [&] {
+        ++pumps;
+        onlyPainting = onlyPainting && ui::OnlyPaintingNow();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    auto playing = media::CreateMpvGraph();
+    playing->RenderFile(clips().path(ClipKind::Mpeg1));
+    playing->Run();
+    auto graph = media::CreateMpvGraph();
+    for (ClipKind kind : {ClipKind::Wmv, ClipKind::Mpeg2, ClipKind::VideoCd, ClipKind::Wmv}) {
+        SCOPED_TRACE(factsOf(kind).name);
+        graph->RenderFile(clips().path(kind));
+        EXPECT_EQ(graph->get_Width(), factsOf(kind).size.width());
+        EXPECT_NEAR(graph->get_Duration(), factsOf(kind).seconds, 0.15);
+    }
+    EXPECT_GT(pumps, 0);
+    EXPECT_TRUE(onlyPainting);
+    EXPECT_FALSE(ui::OnlyPaintingNow());
 }
 
 // The second file replaces the first, whose closing events must not be taken

@@ -5,6 +5,7 @@
 #include "player/frmConfirm.h"
 #include "slider/Progressbar.h"
 #include "support/SkinFixture.h"
+#include "ui/SessionEnd.h"
 
 using namespace menutest;
 
@@ -92,6 +93,54 @@ TEST_F(ClosingTest, WindowSystemCloseAsksToo) {
     EXPECT_TRUE(w().close());
     EXPECT_EQ(outrosStarted, 1);
     EXPECT_FALSE(w().isLoaded());
+}
+
+// The end of the desktop session takes the same road where the session
+// manager lets the player ask: "no" calls the logout off, "yes" lets it go on
+// with the outro started. Without leave to ask, nothing is asked and nothing
+// is called off: the session ends the player.
+TEST_F(ClosingTest, EndOfTheSessionAsksWhereItMay) {
+    struct Request : ui::SessionEndRequest {
+        bool interaction = false;
+        bool cancelled = false;
+        bool allowsInteraction() override { return interaction; }
+        void cancel() override { cancelled = true; }
+    };
+    struct Case {
+        bool interaction, answer;
+        int asked;
+        bool cancelled, stillOpen;
+    };
+    const Case cases[] = {
+        {false, true, 0, false, true},
+        {true, false, 1, true, true},
+        {true, true, 1, false, false},  // last: the window is gone after it
+    };
+    playLesson();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "interaction " << c.interaction << ", answer " << c.answer);
+        asked = 0;
+        answerWith(c.answer);
+        Request request;
+        request.interaction = c.interaction;
+        ui::AnswerSessionEnd(request);
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(request.cancelled, c.cancelled);
+        EXPECT_EQ(w().isLoaded(), c.stillOpen);
+        EXPECT_EQ(outrosStarted, c.stillOpen ? 0 : 1);
+    }
+}
+
+// Once the session is over, its manager has the program quit: the windows are
+// not asked again (Qt would close each of them first), the program just ends.
+TEST_F(ClosingTest, QuitAtTheEndOfTheSessionEndsWithoutAsking) {
+    playLesson();
+    ui::WatchSessionEnd();
+    answerWith(false);
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(sim.exitCode, 0);
 }
 
 // The dialog alone: hover pictures come and go, and the answer stays readable

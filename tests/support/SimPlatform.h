@@ -45,10 +45,16 @@ public:
     std::function<std::unique_ptr<ui::MediaGraph>()> graphFactory;
     // Number of pumpEvents calls.
     int pumps = 0;
+    // Run by each paint-only pump (a wait that lets the windows repaint);
+    // nothing runs when unset.
+    std::function<void()> onPaintPump;
 
     double clockSeconds() override { return now_; }
     std::unique_ptr<ui::TimerBackend> createTimer(std::function<void()> tick) override;
     void pumpEvents() override;
+    void pumpPaintEvents() override {
+        if (onPaintPump) onPaintPump();
+    }
     void runModal(ui::Form& form) override;
     void messageBox(const QString& text, int style, const QString& title) override;
     void errorReport(const QString& text) override;

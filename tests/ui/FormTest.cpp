@@ -2,6 +2,7 @@
 #include "ui/Controls.h"
 #include "ui/Errors.h"
 #include "ui/Form.h"
+#include "ui/Platform.h"
 #include "ui/Timer.h"
 #include <QTest>
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@ public:
     int loads = 0;
     int cancelNext = 0;
     std::vector<int> queryModes;
+    std::vector<int> moveButtons;
 
 protected:
     void Form_Load() override {
@@ -26,7 +28,13 @@ protected:
         queryModes.push_back(UnloadMode);
         Cancel = cancelNext;
     }
+    void Form_MouseMove(int Button, int, float, float) override { moveButtons.push_back(Button); }
 };
+
+void send(QWidget& w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, QPointF(20, 20), w.mapToGlobal(QPointF(20, 20)), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &e);
+}
 
 }  // namespace
 
@@ -123,4 +131,51 @@ TEST(Timer, TicksOnVirtualTimeWhileOn) {
     sim.advance(0.02);
     EXPECT_LT(sim.now(), 1.0);  // the clock passes midnight
     EXPECT_EQ(ticks, 52);
+}
+
+// The window manager's move takes the release of the press that started it;
+// the platform goes on reporting the left button held. The form takes the
+// press as over, so a later move starts no new drag, until the next press.
+TEST(Form, ASystemMoveEndsThePress) {
+    sim::SimPlatform sim;
+    ProbeForm form;
+    form.Show();
+    send(form, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    send(form, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    form.pressTakenBySystemMove();
+    send(form, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    send(form, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    send(form, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    send(form, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(form.moveButtons, (std::vector<int>{1, 0, 0, 1}));
+    form.Unload();
+}
+
+// While a wait lets only painting through, timers hold their ticks (the
+// handler that waits may be a tick of the same timer) and a close request
+// from the window system is refused without asking.
+TEST(Timer, HoldsItsTicksWhileOnlyPaintingRuns) {
+    sim::SimPlatform sim;
+    ProbeForm form;
+    form.Show();
+    Timer timer;
+    int ticks = 0;
+    timer.OnTimer = [&] { ++ticks; };
+    timer.setInterval(10);
+    timer.setEnabled(true);
+    bool closed = true;
+    sim.onPaintPump = [&] {
+        EXPECT_TRUE(OnlyPaintingNow());
+        sim.advance(0.1);
+        closed = form.close();
+    };
+    PaintWhileWaiting();
+    EXPECT_FALSE(OnlyPaintingNow());
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(form.queryModes.empty());
+    EXPECT_TRUE(form.isLoaded());
+    sim.advance(0.1);
+    EXPECT_EQ(ticks, 10);
+    form.Unload();
 }

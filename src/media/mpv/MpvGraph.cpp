@@ -4,6 +4,7 @@
 #include "ui/DiscFiles.h"
 #include "ui/DiscMount.h"
 #include "ui/Errors.h"
+#include "ui/Platform.h"
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
@@ -170,13 +171,11 @@ bool MpvGraph::discStillDelivering(Clock::time_point& deadline) {
 // Waits for the core to report this file loaded or failed. Events of the file
 // that a replace closes come first and carry another entry: they are skipped.
 void MpvGraph::waitUntilLoaded(Clock::time_point deadline) {
-    mpv_handle* h = core_->handle();
     bool started = false;
     while (true) {
         if (secondsLeft(deadline) <= 0 && !discStillDelivering(deadline))
             fail(QStringLiteral("the file did not open within %1 seconds").arg(loadTimeout.count() / 1000));
-        const double left = secondsLeft(deadline);
-        const mpv_event* event = mpv_wait_event(h, left);
+        const mpv_event* event = nextEventBefore(deadline);
         switch (event->event_id) {
         case MPV_EVENT_START_FILE: {
             const auto* start = static_cast<const mpv_event_start_file*>(event->data);
@@ -224,14 +223,34 @@ void MpvGraph::readStreams(Clock::time_point deadline) {
         }
         if (secondsLeft(deadline) <= 0 && !discStillDelivering(deadline))
             fail(QStringLiteral("the size of the video is unknown"));
-        const double left = secondsLeft(deadline);
-        const mpv_event* event = mpv_wait_event(h, left);
+        const mpv_event* event = nextEventBefore(deadline);
         if (event->event_id == MPV_EVENT_END_FILE) fail(QStringLiteral("the video cannot be decoded"));
         handleEvent(*event);
     }
 }
 
+// The next event of the core, or none at the deadline. The wait goes in short
+// slices, and between them the windows repaint (nothing else runs), so the
+// screen does not freeze while a slow or damaged file opens.
+const mpv_event* MpvGraph::nextEventBefore(Clock::time_point deadline) {
+    while (true) {
+        const double left = secondsLeft(deadline);
+        const double slice = std::min(left, paintSlice);
+        const mpv_event* event = mpv_wait_event(core_->handle(), slice);
+        if (event->event_id != MPV_EVENT_NONE || slice >= left) return event;
+        // The core's wakeups posted meanwhile must not drain the events this
+        // wait is looking for: they stay queued for it (drainEvents).
+        waitingForFile_ = true;
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{waitingForFile_};
+        ui::PaintWhileWaiting();
+    }
+}
+
 void MpvGraph::drainEvents() {
+    if (waitingForFile_) return;
     while (true) {
         const mpv_event* event = mpv_wait_event(core_->handle(), 0);
         if (event->event_id == MPV_EVENT_NONE) return;

@@ -6,7 +6,8 @@
 // Threads: everything runs on the user-interface thread. The core's threads
 // only post calls here (see MpvCore); position and duration are answered from
 // a cache that the core's property events keep up to date, so reading them
-// never waits on the core. Only RenderFile waits, and at most loadTimeout.
+// never waits on the core. Only RenderFile waits, and at most loadTimeout;
+// the windows go on painting meanwhile (ui::PaintWhileWaiting).
 #include "media/mpv/MpvCore.h"
 #include "media/mpv/MpvFrames.h"
 #include "ui/MediaGraph.h"
@@ -32,6 +33,8 @@ public:
     // A clip read from a disc image or drive waits on while the disc still
     // delivers (a cold drive spins up inside its first read), up to this.
     static constexpr std::chrono::milliseconds slowDiscTimeout{30000};
+    // How often the windows repaint while RenderFile waits (seconds).
+    static constexpr double paintSlice = 0.02;
 
     MpvGraph();
     ~MpvGraph() override;
@@ -83,6 +86,7 @@ private:
     bool discStillDelivering(std::chrono::steady_clock::time_point& deadline);
     void waitUntilLoaded(std::chrono::steady_clock::time_point deadline);
     void readStreams(std::chrono::steady_clock::time_point deadline);
+    const mpv_event* nextEventBefore(std::chrono::steady_clock::time_point deadline);
     void drainEvents();
     void handleEvent(const mpv_event& event);
     void onFrame();
@@ -107,6 +111,7 @@ private:
     QRect rect_;
     ui::WindowHandle drain_ = nullptr;
     int32_t style_ = 0;
+    bool waitingForFile_ = false;  // RenderFile lets the windows repaint
 };
 
 }  // namespace media
