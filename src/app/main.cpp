@@ -1,12 +1,16 @@
-// The player's entry point. Started from the disc's root folder (or a copy of
-// it), with no arguments: it installs the real platform, wires the windows'
+// The player's entry point: `autorun [DISC]`. Started from the disc's root
+// folder (or a copy of it) with no arguments, its own folder is the disc;
+// otherwise the disc is the one given, found or chosen. It installs the real platform, wires the windows'
 // openers and runs start-up; the program then lives on window events until
 // the last window unloads. Every failure that nothing else handles ends here,
 // as an error report and exit code 1.
+#include "app/CommandLine.h"
+#include "app/DiscChooser.h"
 #include "app/FirstPaintProbe.h"
 #include "intro/frmFlash.h"
 #include "media/MediaFramework.h"
 #include "player/OpenMainWindow.h"
+#include "startup/DiscConfig.h"
 #include "startup/StartUp.h"
 #include "startup/WindowOpeners.h"
 #include "ui/Form.h"
@@ -14,7 +18,9 @@
 #include "ui/QtPlatform.h"
 #include "ui/StringTable.h"
 #include <QApplication>
+#include <QFileInfo>
 #include <clocale>
+#include <cstdio>
 
 namespace {
 
@@ -50,7 +56,31 @@ void wireOpeners() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The command line first: --help, --version and usage errors are answered
+    // before any window system is needed.
+    const app::CommandLine commandLine = app::ParseCommandLine(argc, argv);
+    if (commandLine.action != app::CommandLine::Action::Play) return app::Answer(commandLine);
+
     PlayerApplication app(argc, argv);
+
+    // The disc: the one given; else the player's own folder when it holds an
+    // AUTORUN.INF (a player copied onto a disc: disc stays empty); else the one
+    // disc mounted or in a drive, else the one the user chooses. Cancel ends here.
+    QString disc = commandLine.disc;
+    if (disc.isEmpty() && !app::HoldsAutorunInf(startup::AppFolder())) {
+        const std::optional<QString> chosen = app::ChooseDisc();
+        if (!chosen) return 0;
+        disc = *chosen;
+    }
+    if (!disc.isEmpty()) {
+        // Folders only, for now: images and drives are read through the disc seam.
+        if (!QFileInfo(disc).isDir()) {
+            std::fprintf(stderr, "autorun: %s: the disc cannot be opened (not a folder)\n", qPrintable(disc));
+            return 1;
+        }
+        startup::SetAppFolder(disc);
+    }
+
     // libmpv reads numbers in the C locale only; QApplication changed it.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("autorun"));
