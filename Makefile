@@ -2,11 +2,16 @@
 # make test: install what is missing, build, run every test, then again under
 #            the address and undefined-behaviour sanitizers, then a short run of
 #            each fuzzer (tools/fuzz.sh runs them longer).
+# make deb:  install what is missing, then a Release build in build-deb for
+#            /usr with Debian's build flags, packed by CPack into
+#            build-deb/autorun_<version>_<arch>.deb.
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+DEB_BUILD ?= build-deb
+CCACHE := $(shell command -v ccache 2>/dev/null)
 
-.PHONY: deps build demo test test-plain test-asan test-fuzz clean
+.PHONY: deps build demo test test-plain test-asan test-fuzz deb deb-package clean
 
 deps:
 	@tools/install-deps.sh
@@ -32,5 +37,19 @@ test-asan: deps
 test-fuzz: deps
 	tools/fuzz.sh 20
 
+deb: deps
+	$(MAKE) deb-package
+
+# The package alone, without looking for missing Debian packages first.
+deb-package:
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(DEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DAUTORUN_DEB_PACKAGE=ON -DAUTORUN_BUILD_TESTS=OFF -DAUTORUN_BUILD_BENCH=OFF \
+	  $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	cd $(DEB_BUILD) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
+	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_BUILD) build-fuzz

@@ -13,6 +13,8 @@ packages=(
   xvfb xauth xdotool x11-utils openbox imagemagick strace
   fonts-noto-cjk fonts-dejavu-core
   xdg-utils
+  librsvg2-bin
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db groff-base
 )
 
 missing=()

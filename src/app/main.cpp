@@ -1,12 +1,16 @@
-// The player's entry point. Started from the disc's root folder (or a copy of
-// it), with no arguments: it installs the real platform, wires the windows'
+// The player's entry point: `autorun [DISC]`. Started from the disc's root
+// folder (or a copy of it) with no arguments, its own folder is the disc;
+// otherwise the disc is the one given, found or chosen. It installs the real platform, wires the windows'
 // openers and runs start-up; the program then lives on window events until
 // the last window unloads. Every failure that nothing else handles ends here,
 // as an error report and exit code 1.
+#include "app/CommandLine.h"
+#include "app/DiscChooser.h"
 #include "app/FirstPaintProbe.h"
 #include "intro/frmFlash.h"
 #include "media/MediaFramework.h"
 #include "player/OpenMainWindow.h"
+#include "startup/DiscConfig.h"
 #include "startup/OpenDisc.h"
 #include "startup/StartUp.h"
 #include "startup/WindowOpeners.h"
@@ -15,8 +19,10 @@
 #include "ui/MessageBox.h"
 #include "ui/QtPlatform.h"
 #include "ui/SessionEnd.h"
+#include "ui/StringTable.h"
 #include <QApplication>
 #include <clocale>
+#include <cstdio>
 
 namespace {
 
@@ -52,7 +58,26 @@ void wireOpeners() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The command line first: --help, --version and usage errors are answered
+    // before any window system is needed.
+    const app::CommandLine commandLine = app::ParseCommandLine(argc, argv);
+    if (commandLine.action != app::CommandLine::Action::Play) return app::Answer(commandLine);
+
     PlayerApplication app(argc, argv);
+
+    // The disc: the one given; else the player's own folder when it holds an
+    // AUTORUN.INF (a player copied onto a disc: disc stays empty); else the one
+    // disc mounted or in a drive, else the one the user chooses. Cancel ends here.
+    QString disc = commandLine.disc;
+    app::DriveHoldsOurDisc() = [](const QString& device) {
+        const std::unique_ptr<disc::Image> image = disc::Image::open(device, nullptr);
+        return image && image->stat(QStringLiteral("AUTORUN.INF")).exists;
+    };
+    if (disc.isEmpty() && !app::HoldsAutorunInf(startup::AppFolder())) {
+        const std::optional<QString> chosen = app::ChooseDisc();
+        if (!chosen) return 0;
+        disc = *chosen;
+    }
     // libmpv reads numbers in the C locale only; QApplication changed it.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("autorun"));
@@ -66,12 +91,12 @@ int main(int argc, char** argv) {
     wireOpeners();
     InstallFirstPaintProbeIfAsked(app);
 
-    // The disc: the one argument when given, else the executable's folder.
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (!arguments.isEmpty()) {
+    // A disc given or chosen becomes the application folder: a folder as it
+    // is, an image or a drive read through the disc seam.
+    if (!disc.isEmpty()) {
         QString why;
-        if (!startup::OpenDisc(arguments.front(), &why)) {
-            ui::MsgBox(startup::DiscOpenMessage(arguments.front(), why), ui::vbCritical, ui::LoadResString(103));
+        if (!startup::OpenDisc(disc, &why)) {
+            ui::MsgBox(startup::DiscOpenMessage(disc, why), ui::vbCritical, ui::LoadResString(103));
             ui::setPlatform(nullptr);
             return 1;
         }

@@ -77,4 +77,19 @@ QByteArray FormatJson(const DiscReport& report) {
     return out.toUtf8();
 }
 
+QByteArray FormatJsonLine(const DiscReport& report, const QString& disc) {
+    // FormatJson breaks lines only between tokens (a text's own line breaks
+    // are escaped), so its lines join into one.
+    QList<QByteArray> lines = FormatJson(report).split('\n');
+    for (QByteArray& line : lines) line = line.trimmed();
+    lines.removeAll(QByteArray());
+    QByteArray joined = lines.join(' ');
+    joined.remove(0, 1);  // the opening "{"
+    return "{\"disc\": " + JsonString(disc).toUtf8() + "," + joined + "\n";
+}
+
+QByteArray FormatJsonFailureLine(const QString& disc, const QString& what, const QString& why) {
+    return QStringLiteral("{\"disc\": %1, %2: %3}\n").arg(JsonString(disc), JsonString(what), JsonString(why)).toUtf8();
+}
+
 }  // namespace disccheck
