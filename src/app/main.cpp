@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/DiscChooser.h"
 #include "app/FirstPaintProbe.h"
+#include "disc/DiscImage.h"
 #include "intro/frmFlash.h"
 #include "media/MediaFramework.h"
 #include "player/OpenMainWindow.h"
@@ -68,11 +69,11 @@ int main(int argc, char** argv) {
     // The disc: the one given; else the player's own folder when it holds an
     // AUTORUN.INF (a player copied onto a disc: disc stays empty); else the one
     // disc mounted or in a drive, else the one the user chooses. Cancel ends here.
-    QString disc = commandLine.disc;
     app::DriveHoldsOurDisc() = [](const QString& device) {
-        const std::unique_ptr<disc::Image> image = disc::Image::open(device, nullptr);
+        const std::unique_ptr<::disc::Image> image = ::disc::Image::open(device, nullptr);
         return image && image->stat(QStringLiteral("AUTORUN.INF")).exists;
     };
+    QString disc = commandLine.disc;
     if (disc.isEmpty() && !app::HoldsAutorunInf(startup::AppFolder())) {
         const std::optional<QString> chosen = app::ChooseDisc();
         if (!chosen) return 0;
