@@ -1,7 +1,6 @@
 #include "disc/IsoFileSystem.h"
 #include "disc/NameDecoding.h"
 
-#include <QRegularExpression>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
@@ -134,6 +133,9 @@ struct IsoFileSystem::Walk {
                                     ? decodeLocalName(rockRidge)
                                     : node.plainName;
                 }
+                // A separator inside a name would split it when looked up.
+                node.name.replace(u'/', u'_').replace(u'\\', u'_');
+                node.plainName.replace(u'/', u'_').replace(u'\\', u'_');
                 if (node.name.isEmpty()) continue;
                 const int index = int(nodes.size());
                 nodes.push_back(std::move(node));
@@ -306,8 +308,9 @@ int64_t IsoFileSystem::readableSize(const IsoNode& node) {
 NodeInfo IsoFileSystem::stat(const QString& path, int* nodeIndex) const {
     NodeInfo info;
     if (nodes_.empty()) return info;
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    const QStringList parts = path.split(separators, Qt::SkipEmptyParts);
+    QString unified = path;
+    unified.replace(u'\\', u'/');
+    const QStringList parts = unified.split(u'/', Qt::SkipEmptyParts);
     int current = 0;
     QStringList real;
     for (const QString& part : parts) {
