@@ -74,7 +74,8 @@ public:
     // Reads a whole file (Form 2 as its payloads) when it is at most maxBytes;
     // false when absent, a folder, too big, or unreadable.
     virtual bool readAll(const QString& path, QByteArray& out, int64_t maxBytes) const = 0;
-    // A stream over a file with its own sector handle; null when absent or a folder.
+    // A stream over a file with its own sector handle; null when absent, a
+    // folder, or when the image or drive can no longer be opened.
     virtual std::unique_ptr<ClipStream> openStream(const QString& path) const = 0;
     // Problems found in the image while opening it (extents past its end,
     // folders that point back, ...); path is "/" separated with real names.
