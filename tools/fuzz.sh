@@ -13,11 +13,12 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
 cmake --build "$build" -j "$(nproc)" >"$build.log" 2>&1 || { tail -30 "$build.log"; exit 1; }
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 status=0
-for target in profile cursor picture; do
+for target in profile cursor picture disc; do
   mkdir -p "$build/corpus/$target"
   log="$build/fuzz_$target.log"
   max_len=65536
   [ "$target" = profile ] && max_len=1048576
+  [ "$target" = disc ] && max_len=262144  # a small ISO is some 35 sectors
   if "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=2 -print_final_stats=1 \
       -artifact_prefix="$build/fuzz_$target-" "$build/corpus/$target" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace disc {
@@ -63,7 +62,9 @@ bool parseCueSheet(const QByteArray& text, CueSheet& sheet, QString* why) {
     sheet.files.clear();
     QByteArray body = text;
     if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
-    const QStringList lines = decodeLocalName(body).split(QRegularExpression(QStringLiteral("[\r\n]+")));
+    QString text16 = decodeLocalName(body);
+    text16.replace(u'\r', u'\n');
+    const QStringList lines = text16.split(u'\n', Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         const QStringList w = words(line);
         if (w.isEmpty()) continue;

@@ -50,7 +50,7 @@ public:
         int index = -1;
         const NodeInfo info = fs_.stat(path, &index);
         if (!info.exists || info.isDir) return nullptr;
-        auto reader = makeSectorReader(spec_, nullptr);  // a handle of the stream's own
+        auto reader = withTestDelay(makeSectorReader(spec_, nullptr));  // a handle of the stream's own
         if (!reader) return nullptr;
         return std::make_unique<SectorClipStream>(std::move(reader), fs_.nodes()[size_t(index)]);
     }

@@ -50,7 +50,8 @@ public:
     // True once a sector could not be read (a scratched disc, a truncated image).
     virtual bool failed() const = 0;
     // Makes a read that waits on a slow or stalled drive return -1 soon; safe
-    // from any thread.
+    // from any thread. Every read after it returns -1 too; failed() stays
+    // false, since the disc did nothing wrong.
     virtual void cancel() = 0;
 };
 
@@ -73,9 +74,11 @@ public:
     // Reads a whole file (Form 2 as its payloads) when it is at most maxBytes;
     // false when absent, a folder, too big, or unreadable.
     virtual bool readAll(const QString& path, QByteArray& out, int64_t maxBytes) const = 0;
-    // A stream over a file with its own sector handle; null when absent or a folder.
+    // A stream over a file with its own sector handle; null when absent, a
+    // folder, or when the image or drive can no longer be opened.
     virtual std::unique_ptr<ClipStream> openStream(const QString& path) const = 0;
-    // Problems found in the image (extents past its end, ...).
+    // Problems found in the image while opening it (extents past its end,
+    // folders that point back, ...); path is "/" separated with real names.
     virtual std::vector<ImageProblem> problems() const = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "disc/IsoFileSystem.h"
 #include "disc/NameDecoding.h"
 
-#include <QRegularExpression>
+#include <QHash>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
@@ -30,7 +30,6 @@ struct IsoFileSystem::Walk {
     bool joliet;
     int64_t& budget;  // sectors left for directory and continuation reads, shared by both trees
     std::vector<IsoNode> nodes;
-    std::vector<int> parents;
     std::vector<ImageProblem> problems;
     std::unordered_set<int64_t> visited;
     bool susp = false;   // the root's "." record carries a SUSP "SP" entry
@@ -42,7 +41,7 @@ struct IsoFileSystem::Walk {
 
     QString pathOf(int index) const {
         QStringList parts;
-        for (int i = index; i > 0; i = parents[size_t(i)]) parts.prepend(nodes[size_t(i)].name);
+        for (int i = index; i > 0; i = nodes[size_t(i)].parent) parts.prepend(nodes[size_t(i)].name);
         return parts.join(u'/');
     }
 
@@ -60,7 +59,6 @@ struct IsoFileSystem::Walk {
         root.isDir = true;
         root.extents.push_back({int64_t(le32(rootRecord + 2)) + rootRecord[1], int64_t(le32(rootRecord + 10))});
         nodes.push_back(root);
-        parents.push_back(-1);
         // Breadth first with an explicit queue: no recursion however deep the tree claims to be.
         std::vector<std::pair<int, int>> queue{{0, 0}};
         for (size_t next = 0; next < queue.size(); ++next) readDirectory(queue[next].first, queue[next].second, queue);
@@ -134,10 +132,12 @@ struct IsoFileSystem::Walk {
                                     ? decodeLocalName(rockRidge)
                                     : node.plainName;
                 }
+                // A separator inside a name would split it when looked up.
+                node.name.replace(u'/', u'_').replace(u'\\', u'_');
+                node.plainName.replace(u'/', u'_').replace(u'\\', u'_');
                 if (node.name.isEmpty()) continue;
                 const int index = int(nodes.size());
                 nodes.push_back(std::move(node));
-                parents.push_back(dir);
                 nodes[size_t(dir)].children.push_back(index);
                 lastNode = index;
                 lastRawName = rawName;
@@ -218,21 +218,30 @@ void IsoFileSystem::matchPlainNames(const std::vector<IsoNode>& primary, std::ve
     std::vector<int> counterpart(joliet.size(), -1);
     counterpart[0] = 0;
     joliet[0].plainName.clear();
+    std::unordered_map<int64_t, int> filesHere;
+    QHash<QString, int> foldersHere;
     for (size_t j = 0; j < joliet.size(); ++j) {  // parents come before their children
         const int p = counterpart[j];
+        // The primary folder's entries by extent and by folded name: linear, however large the folder.
+        filesHere.clear();
+        foldersHere.clear();
+        if (p >= 0) {
+            for (int q : primary[size_t(p)].children) {
+                const IsoNode& entry = primary[size_t(q)];
+                if (entry.isDir) foldersHere.insert(entry.plainName.toCaseFolded(), q);
+                else filesHere.emplace(entry.extents[0].lba, q);
+            }
+        }
         for (int c : joliet[j].children) {
             IsoNode& node = joliet[size_t(c)];
             node.plainName.clear();
             if (p < 0) continue;
             int match = -1;
-            for (int q : primary[size_t(p)].children) {
-                const IsoNode& candidate = primary[size_t(q)];
-                if (candidate.isDir != node.isDir) continue;
-                if (!node.isDir ? candidate.extents[0].lba == node.extents[0].lba
-                                : candidate.plainName.compare(node.name, Qt::CaseInsensitive) == 0) {
-                    match = q;
-                    break;
-                }
+            if (!node.isDir) {
+                const auto found = filesHere.find(node.extents[0].lba);
+                if (found != filesHere.end()) match = found->second;
+            } else {
+                match = foldersHere.value(node.name.toCaseFolded(), -1);
             }
             for (size_t k = 0; match < 0 && node.isDir && k < node.children.size(); ++k) {
                 const IsoNode& file = joliet[size_t(node.children[k])];
@@ -278,7 +287,7 @@ bool IsoFileSystem::read(SectorReader& reader, QString* why) {
     int64_t budget = 2 * count + 16;
     std::unique_ptr<Walk> primary;
     if (!primaryRoot.isEmpty()) {
-        primary.reset(new Walk{reader, false, budget, {}, {}, {}, {}, false, 0, {}, {}});
+        primary.reset(new Walk{reader, false, budget, {}, {}, {}, false, 0, {}, {}});
         primary->run(reinterpret_cast<const uint8_t*>(primaryRoot.constData()));
     }
     if (jolietRoot.isEmpty()) {
@@ -286,7 +295,7 @@ bool IsoFileSystem::read(SectorReader& reader, QString* why) {
         problems_ = std::move(primary->problems);
         return true;
     }
-    auto joliet = std::make_unique<Walk>(Walk{reader, true, budget, {}, {}, {}, {}, false, 0, {}, {}});
+    auto joliet = std::make_unique<Walk>(Walk{reader, true, budget, {}, {}, {}, false, 0, {}, {}});
     joliet->run(reinterpret_cast<const uint8_t*>(jolietRoot.constData()));
     if (primary) matchPlainNames(primary->nodes, joliet->nodes);
     else
@@ -306,8 +315,9 @@ int64_t IsoFileSystem::readableSize(const IsoNode& node) {
 NodeInfo IsoFileSystem::stat(const QString& path, int* nodeIndex) const {
     NodeInfo info;
     if (nodes_.empty()) return info;
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    const QStringList parts = path.split(separators, Qt::SkipEmptyParts);
+    QString unified = path;
+    unified.replace(u'\\', u'/');
+    const QStringList parts = unified.split(u'/', Qt::SkipEmptyParts);
     int current = 0;
     QStringList real;
     for (const QString& part : parts) {

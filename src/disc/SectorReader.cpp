@@ -57,9 +57,12 @@ int bytesPerSector(SectorLayout layout) {
 }
 
 std::unique_ptr<SectorReader> makeSectorReader(const SourceSpec& spec, QString* why) {
-    std::unique_ptr<SectorReader> reader =
-        spec.device.isEmpty() ? makeFileSectorReader(spec.segments, why) : makeDriveSectorReader(spec.device, why);
-    if (reader && testDelay() > 0) return std::make_unique<ThrottledReader>(std::move(reader), testDelay());
+    return spec.device.isEmpty() ? makeFileSectorReader(spec.segments, why) : makeDriveSectorReader(spec.device, why);
+}
+
+std::unique_ptr<SectorReader> withTestDelay(std::unique_ptr<SectorReader> reader) {
+    const int delay = testDelay();
+    if (reader && delay > 0) return std::make_unique<ThrottledReader>(std::move(reader), delay);
     return reader;
 }
 

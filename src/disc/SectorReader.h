@@ -61,7 +61,10 @@ struct SourceSpec {
 
 // A reader with handles of its own over the source (a new file descriptor per
 // file, a new libcdio handle for a drive). Null with why set when it fails.
-// When a test read delay is set (DiscTestHooks.h) the reader is throttled.
 std::unique_ptr<SectorReader> makeSectorReader(const SourceSpec& spec, QString* why);
+
+// The reader itself, or, while a test read delay is set (DiscTestHooks.h),
+// the reader slowed down by it.
+std::unique_ptr<SectorReader> withTestDelay(std::unique_ptr<SectorReader> reader);
 
 }  // namespace disc

@@ -76,6 +76,33 @@ TEST(DiscCue, SheetsAsRipsWriteThem) {
     }
 }
 
+// A data CD ripped as MODE1/2048 (the ISO's own sectors) or MODE1/2352 (raw
+// sectors, the data 16 bytes in).
+TEST(DiscCue, Mode1DataTracks) {
+    SKIP_WITHOUT("xorriso");
+    fixture::DiscFixture disc;
+    const QByteArray picture = disctest::noise(5000, 4);
+    disc.write(QStringLiteral("IMAGE/PLAY.JPG"), picture);
+    fixture::ImageFixture images;
+    const QString iso = images.makePlainIso(disc.path());
+    ASSERT_FALSE(iso.isEmpty()) << images.error().toStdString();
+    disctest::writeFile(images.path() + "raw.img", disctest::toRawMode1(disctest::readFile(iso)));
+    const struct {
+        const char* file;
+        const char* mode;
+    } cases[] = {{"plain.iso", "MODE1/2048"}, {"raw.img", "MODE1/2352"}};
+    for (const auto& c : cases) {
+        disctest::writeFile(images.path() + "data.cue", QByteArray("FILE \"") + c.file + "\" BINARY\r\n  TRACK 01 " +
+                                                            c.mode + "\r\n    INDEX 01 00:00:00\r\n");
+        QString why;
+        auto image = Image::open(images.path() + "data.cue", &why);
+        ASSERT_TRUE(image) << c.mode << ": " << why.toStdString();
+        QByteArray out;
+        EXPECT_TRUE(image->readAll(QStringLiteral("image/play.jpg"), out, 1 << 20));
+        EXPECT_EQ(out, picture) << c.mode;
+    }
+}
+
 TEST(DiscCue, BadSheetsGiveReasons) {
     fixture::ImageFixture images;
     const QString dir = images.path();

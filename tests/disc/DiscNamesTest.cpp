@@ -66,6 +66,8 @@ TEST(DiscNames, RockRidgeNamesWithoutJoliet) {
     disc.write(QStringLiteral("课程一/第一课.txt"), "lesson one");
     disc.write(QStringLiteral("image/Play.jpg"), "play");
     disc.write(QStringLiteral("lower case name.dat"), "dat");
+    const QString longName = QString(60, QChar(u'长')) + QStringLiteral(".txt");  // 184 bytes: past one record
+    disc.write(longName, "long");
     fixture::ImageFixture images;
     const QString iso = images.makeRockRidgeIso(disc.path());
     ASSERT_FALSE(iso.isEmpty()) << images.error().toStdString();
@@ -79,6 +81,7 @@ TEST(DiscNames, RockRidgeNamesWithoutJoliet) {
     EXPECT_EQ(play.realPath, "image/Play.jpg");
     EXPECT_EQ(contents(*image, QStringLiteral("课程一/第一课.txt")), "lesson one");
     EXPECT_EQ(contents(*image, QStringLiteral("LOWER CASE NAME.DAT")), "dat");
+    EXPECT_EQ(contents(*image, longName), "long");
 }
 
 TEST(DiscNames, PlainNamesLoseTheirVersionAndMatchWithoutCase) {

@@ -16,19 +16,6 @@ QByteArray be(uint64_t v, int bytes) {
     return out;
 }
 
-// Raw Mode 1 sectors: sync, address, mode 1, the data, and zeros where the
-// error codes would be (nothing here checks them).
-QByteArray toRawMode1(const QByteArray& iso) {
-    QByteArray out;
-    for (qsizetype at = 0; at < iso.size(); at += 2048) {
-        out += QByteArray("\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00", 12);
-        out += QByteArray("\x00\x02\x00\x01", 4);
-        out += iso.mid(at, 2048);
-        out += QByteArray(288, '\0');
-    }
-    return out;
-}
-
 // One disc-at-once track over the whole of data, in a version-2 footer.
 QByteArray nrgOf(const QByteArray& data, int sectorSize, char mode) {
     QByteArray dao = be(0, 4) + QByteArray(14, '\0') + QByteArray(2, '\0') + QByteArray("\x01\x01", 2);
@@ -59,7 +46,7 @@ TEST(DiscNrg, ReadsTheTrackItsFooterNames) {
         QByteArray image;
     } cases[] = {
         {"cooked.nrg", nrgOf(bytes, 2048, 0)},
-        {"raw.nrg", nrgOf(toRawMode1(bytes), 2352, 6)},
+        {"raw.nrg", nrgOf(disctest::toRawMode1(bytes), 2352, 6)},
     };
     for (const auto& c : cases) {
         const QString path = images.path() + QString::fromUtf8(c.name);

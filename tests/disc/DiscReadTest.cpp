@@ -86,6 +86,10 @@ TEST(DiscRead, VideoCdPictureAndForm2ClipFromEachLayout) {
             EXPECT_GE(pack, 0);
             EXPECT_LT(pack, 40 * kPayload);
             EXPECT_EQ(pack % kPayload, 0);
+            // vcdimager carries the clip's packs over unchanged, one per payload.
+            const qsizetype clipAt = out.indexOf(disctest::readFile(vcd.clip));
+            EXPECT_GE(clipAt, 0);
+            EXPECT_EQ(clipAt % kPayload, 0);
             if (first.isEmpty()) first = out;
             EXPECT_EQ(out, first) << "every layout gives the same payloads";
         }

@@ -35,6 +35,17 @@ int patchFile(const QString& path, const QByteArray& from, const QByteArray& to)
     return count;
 }
 
+QByteArray toRawMode1(const QByteArray& iso) {
+    QByteArray out;
+    for (qsizetype at = 0; at < iso.size(); at += 2048) {
+        out += QByteArray("\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00", 12);
+        out += QByteArray("\x00\x02\x00\x01", 4);
+        out += iso.mid(at, 2048);
+        out += QByteArray(288, '\0');
+    }
+    return out;
+}
+
 int cueIndex(const QString& cue, int track, int index) {
     const QString text = QString::fromUtf8(readFile(cue));
     const qsizetype at = text.indexOf(QStringLiteral("TRACK %1").arg(track, 2, 10, QChar('0')));
