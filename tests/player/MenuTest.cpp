@@ -109,8 +109,7 @@ TEST_F(MenuWindowTest, UrlItemHandsItsTargetToTheShell) {
     hover(100, 280);
     click(w().picPlay, QPoint(100, 280));
     ASSERT_EQ(sim.opened.size(), 1u);
-    EXPECT_EQ(sim.opened[0].target, "http://example.com/x.htm");
-    EXPECT_EQ(sim.opened[0].baseFolder, startup::AppFolder());
+    EXPECT_EQ(sim.opened[0], "http://example.com/x.htm");
     EXPECT_EQ(w().Player, nullptr);
     EXPECT_EQ(w().CurrentPage, 1);
 }
@@ -158,18 +157,20 @@ TEST_F(MenuWindowTest, HeaderItemReplaysTheIntroListFromItsStart) {
     EXPECT_EQ(sim::lastSimGraph()->state(), sim::SimMediaGraph::State::Running);
 }
 
-// The side buttons read [navigate] again on every click, playing or not.
+// The side buttons read [navigate] again on every click, playing or not. A
+// target that is a file of the disc opens by its spelling on disk; one that
+// is not goes to the opener as written.
 TEST_F(MenuWindowTest, SideButtonsOpenTheirNavigateTargets) {
     click(w().imgDongHua);
     click(w().imgShengYin);  // no shengyin key
-    disc.writeIni(discIni().replace("anim\\index.htm", "http://example.com/anim"));
+    disc.write("Anim/Index.htm", "<html></html>");
+    click(w().imgDongHua);
+    disc.writeIni(discIni().replace("anim\\index.htm", "www.example.com/anim"));
     hover(100, 180);
     click(w().picPlay, QPoint(100, 180));
     click(w().imgDongHua);
-    ASSERT_EQ(sim.opened.size(), 3u);
-    EXPECT_EQ(sim.opened[0].target, "anim\\index.htm");
-    EXPECT_EQ(sim.opened[0].baseFolder, startup::AppFolder());
-    EXPECT_EQ(sim.opened[1].target, "Default Caption");
-    EXPECT_EQ(sim.opened[2].target, "http://example.com/anim");
+    const std::vector<QString> expected{"anim\\index.htm", "Default Caption", startup::AppFolder() + "Anim/Index.htm",
+                                        "http://www.example.com/anim"};
+    EXPECT_EQ(sim.opened, expected);
     EXPECT_NE(w().Player, nullptr);
 }
