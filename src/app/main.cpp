@@ -9,10 +9,10 @@
 #include "player/OpenMainWindow.h"
 #include "startup/StartUp.h"
 #include "startup/WindowOpeners.h"
+#include "ui/AppIdentity.h"
 #include "ui/Form.h"
 #include "ui/Guard.h"
 #include "ui/QtPlatform.h"
-#include "ui/StringTable.h"
 #include <QApplication>
 #include <clocale>
 
@@ -53,8 +53,7 @@ int main(int argc, char** argv) {
     PlayerApplication app(argc, argv);
     // libmpv reads numbers in the C locale only; QApplication changed it.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("autorun"));
-    QApplication::setApplicationDisplayName(ui::LoadResString(101));
+    ui::SetApplicationIdentity();
     // The program ends when its last window unloads, not when one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
 
