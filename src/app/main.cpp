@@ -3,7 +3,6 @@
 // openers and runs start-up; the program then lives on window events until
 // the last window unloads. Every failure that nothing else handles ends here,
 // as an error report and exit code 1.
-#include "app/FirstPaintProbe.h"
 #include "intro/frmFlash.h"
 #include "media/MediaFramework.h"
 #include "player/OpenMainWindow.h"
@@ -15,6 +14,9 @@
 #include "ui/QtPlatform.h"
 #include <QApplication>
 #include <clocale>
+#ifdef AUTORUN_FIRST_PAINT_PROBE
+#include "FirstPaintProbe.h"  // bench/startup
+#endif
 
 namespace {
 
@@ -60,7 +62,10 @@ int main(int argc, char** argv) {
     ui::QtPlatform platform([] { return media::CreateMpvGraph(); });
     ui::setPlatform(&platform);
     wireOpeners();
-    InstallFirstPaintProbeIfAsked(app);
+#ifdef AUTORUN_FIRST_PAINT_PROBE
+    // Only in bench/startup's copy of the player, never in the player itself.
+    InstallFirstPaintProbe(app);
+#endif
 
     ui::Guarded([] { startup::StartUp(); });
     int code = 0;
