@@ -74,6 +74,15 @@ TEST_F(MenuWindowTest, ArrowFollowsLessonsButNotPageChangesIntroOrOutro) {
     EXPECT_EQ(arrow(), QPoint(11, 170));
 }
 
+// A page whose first item replays the intro list: the arrow goes beside the
+// second item.
+TEST_F(MenuWindowTest, ArrowSkipsAHeaderItemFirstOnItsPage) {
+    disc.writeIni(discIni().replace("1-5,6-7,9-11", "1-5,6-7,5-7"));  // page 3: header 5, laster 6, 7
+    w().CurrentPage = 3;
+    w().setArrow();
+    EXPECT_EQ(arrow(), QPoint(40 - 24 - 5, 100 + (40 - 20) / 2));  // beside item 6
+}
+
 // The arrow moves only when its top differs from the item's top: beside an
 // item as tall as itself its top equals the item's, so a neighbour with the
 // same top edge does not take it.

@@ -127,3 +127,21 @@ TEST_F(SkinTest, BackgroundDragsTheWindowWithTheLeftButtonAlone) {
     release(w(), at + QPoint(40, 25));
     EXPECT_NE(w().pos(), start);
 }
+
+// A press on a button, a label or the picture area, then moves with the left
+// button held: the window is not dragged (the button shows its hover picture).
+TEST_F(SkinTest, PressAndMoveOverAControlNeverDrags) {
+    playLesson();
+    QWidget* const targets[] = {&w().Image1, &w().imgPlay, &w().Label1, &w().picPlay};
+    const QPoint start = w().pos();
+    for (size_t i = 0; i < std::size(targets); ++i) {
+        SCOPED_TRACE(i);
+        QWidget& target = *targets[i];
+        press(target);
+        moveOver(target, {3, 2}, Qt::LeftButton);
+        moveOver(target, {12, 9}, Qt::LeftButton);
+        release(target, {12, 9});
+        EXPECT_EQ(w().pos(), start);
+    }
+    EXPECT_TRUE(fixture::showsSkin(w().Image1.picture(), "image\\help_h.jpg"));
+}
