@@ -1,10 +1,10 @@
 // The reference for the player's start to first paint: a bare Qt program that
 // opens one 800 x 600 window without a frame, as the player's main window is,
-// and nothing else. It uses the player's own first-paint probe, so both print
-// their time at the same point (run it with AUTORUN_BENCH_FIRST_PAINT=1).
+// and nothing else. It uses the same first-paint probe as the player's
+// benchmark copy, so both print their time at the same point.
 // Built twice: bare_window, and bare_window_mpv with the player's media
 // library linked in (not used).
-#include "app/FirstPaintProbe.h"
+#include "FirstPaintProbe.h"
 #include <QApplication>
 #include <QWidget>
 #ifdef BARE_WINDOW_WITH_MEDIA_LIBRARY
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     volatile auto createGraph = &media::CreateMpvGraph;
     (void)createGraph;
 #endif
-    InstallFirstPaintProbeIfAsked(app);
+    InstallFirstPaintProbe(app);
     QWidget window;
     window.setWindowFlag(Qt::FramelessWindowHint);
     window.resize(800, 600);

@@ -1,7 +1,7 @@
-// Starts a program with AUTORUN_BENCH_FIRST_PAINT=1 and prints the time from
+// Starts a program built with the first-paint probe and prints the time from
 // just before it was started to its first paint, in milliseconds, both read
 // on CLOCK_MONOTONIC (the program prints its own reading as
-// "first-paint <ns>" and exits; see src/app/FirstPaintProbe.h).
+// "first-paint <ns>" and exits; see FirstPaintProbe.h).
 //
 //   first_paint_launch PROGRAM [ARGS...]
 #include <csignal>
@@ -30,7 +30,6 @@ int main(int argc, char** argv) {
     }
     int out[2];
     if (pipe(out) != 0) return 1;
-    setenv("AUTORUN_BENCH_FIRST_PAINT", "1", 1);
     const long long started = monotonicNs();
     const pid_t child = fork();
     if (child == 0) {

@@ -9,10 +9,13 @@
 #   bench/startup/run.sh BUILD_DIR [ROUNDS]
 #
 # BUILD_DIR is a build with the autorun, demo-disc, first_paint_launch,
-# bare_window and bare_window_mpv targets built (configure with -DAUTORUN_BUILD_BENCH=ON). The disc
-# is the demo disc without intro and outro (bench/lib/disc.sh). The time runs
-# from just before the program is started to the end of its first paint pass,
-# both read on CLOCK_MONOTONIC (AUTORUN_BENCH_FIRST_PAINT, src/app/FirstPaintProbe.h).
+# autorun_first_paint, bare_window and bare_window_mpv targets built (configure
+# with -DAUTORUN_BUILD_BENCH=ON). The player measured is autorun_first_paint:
+# the player's own sources built with the first-paint probe, put into the disc
+# folder beside the player. The disc is the demo disc without intro and outro
+# (bench/lib/disc.sh). The time runs from just before the program is started
+# to the end of its first paint pass, both read on CLOCK_MONOTONIC
+# (bench/startup/FirstPaintProbe.h).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?usage: run.sh BUILD_DIR [ROUNDS]}" && pwd)
@@ -20,24 +23,27 @@ rounds=${2:-15}
 launch="$build/bench/startup/first_paint_launch"
 bare="$build/bench/startup/bare_window"
 bare_mpv="$build/bench/startup/bare_window_mpv"
-[ -x "$launch" ] && [ -x "$bare" ] && [ -x "$bare_mpv" ] ||
-    { echo "build the first_paint_launch, bare_window and bare_window_mpv targets" >&2; exit 1; }
+probed="$build/bench/startup/autorun_first_paint"
+[ -x "$launch" ] && [ -x "$bare" ] && [ -x "$bare_mpv" ] && [ -x "$probed" ] ||
+    { echo "build the first_paint_launch, autorun_first_paint, bare_window and bare_window_mpv targets" >&2; exit 1; }
 # shellcheck source=../lib/disc.sh
 source "$here/../lib/disc.sh"
 
 work=$(mktemp -d)
 trap 'bench_xvfb_stop; rm -rf "$work"' EXIT
 bench_disc "$build" "$work/disc"
+# The player reads the disc from its own folder: the probed copy goes beside it.
+cp "$probed" "$work/disc/autorun_first_paint"
 bench_xvfb 1920x1080
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # One start of each, not measured: files and libraries in the page cache.
-"$launch" "$work/disc/autorun" >/dev/null
+"$launch" "$work/disc/autorun_first_paint" >/dev/null
 "$launch" "$bare" >/dev/null
 "$launch" "$bare_mpv" >/dev/null
 for round in $(seq 1 "$rounds"); do
-    ours=$("$launch" "$work/disc/autorun")
+    ours=$("$launch" "$work/disc/autorun_first_paint")
     theirs=$("$launch" "$bare")
     linked=$("$launch" "$bare_mpv")
     echo "$ours" >> "$work/ours"

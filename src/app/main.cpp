@@ -6,7 +6,6 @@
 // as an error report and exit code 1.
 #include "app/CommandLine.h"
 #include "app/DiscChooser.h"
-#include "app/FirstPaintProbe.h"
 #include "disc/DiscImage.h"
 #include "intro/frmFlash.h"
 #include "media/MediaFramework.h"
@@ -15,6 +14,7 @@
 #include "startup/OpenDisc.h"
 #include "startup/StartUp.h"
 #include "startup/WindowOpeners.h"
+#include "ui/AppIdentity.h"
 #include "ui/Form.h"
 #include "ui/Guard.h"
 #include "ui/MessageBox.h"
@@ -24,6 +24,9 @@
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
+#ifdef AUTORUN_FIRST_PAINT_PROBE
+#include "FirstPaintProbe.h"  // bench/startup
+#endif
 
 namespace {
 
@@ -81,7 +84,7 @@ int main(int argc, char** argv) {
     }
     // libmpv reads numbers in the C locale only; QApplication changed it.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("autorun"));
+    ui::SetApplicationIdentity();
     // The program ends when its last window unloads, not when one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -90,7 +93,10 @@ int main(int argc, char** argv) {
     // Logging off closes the windows the way any other close does.
     ui::WatchSessionEnd();
     wireOpeners();
-    InstallFirstPaintProbeIfAsked(app);
+#ifdef AUTORUN_FIRST_PAINT_PROBE
+    // Only in bench/startup's copy of the player, never in the player itself.
+    InstallFirstPaintProbe(app);
+#endif
 
     // A disc given or chosen becomes the application folder: a folder as it
     // is, an image or a drive read through the disc seam.

@@ -2,9 +2,11 @@
 #include "startup/DiscConfig.h"
 #include "startup/SharedState.h"
 #include "startup/WindowOpeners.h"
+#include "ui/DiscFiles.h"
 #include "ui/Errors.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
+#include "ui/StringTable.h"
 #include <QPainter>
 #include <QPointer>
 #include <QtGlobal>
@@ -43,6 +45,8 @@ bool IsPictureKind(const QString& kind) { return kind == QLatin1String("gif") ||
 frmFlash::frmFlash() {
     setDeleteOnUnload(true);
     setShowInTaskbar(false);
+    // No caption bar shows it, but the window system lists the window by it.
+    setCaption(ui::LoadResString(101));
 
     // The picture area paints black wherever no picture is drawn (around a
     // video that comes first).
@@ -111,26 +115,32 @@ bool frmFlash::PlayVideo(const QString& path) {
     // area's next repaint); with no picture held, none is loaded.
     if (!HeldPicture.isNull()) HeldPicture = ui::LoadPicture(startup::AppFolder() + QStringLiteral("image\\black.jpg"));
 
+    if (!Player) Player = std::make_unique<clsPlayer>();
+    Player->RenderFile(path);
+    // Only a file the media framework could not render (missing, damaged, no
+    // stream it can decode) is passed over. Any other failure below is a
+    // real one and is not taken for an unplayable entry.
+    if (!Player->hasMedia()) {
+        qWarning("Skipping a clip that cannot be played: %s", qUtf8Printable(ui::DisplayPath(path)));
+        DropPlayer();
+        return false;
+    }
+    // A clip with sound and no picture plays all the same: the area keeps
+    // what it shows (the held picture, or black) while it sounds.
+    const bool video = Player->hasVideo();
     const auto placeVideo = [this] {
         Player->setOwner(picPlay->hWnd());
         Player->setLeft(ui::CLng((picPlay->ScaleWidth() - Player->Width()) / 2.0));
         Player->setTop(ui::CLng((picPlay->ScaleHeight() - Player->Height()) / 2.0));
     };
-    try {
-        if (!Player) Player = std::make_unique<clsPlayer>();
-        Player->RenderFile(path);
-        placeVideo();
-        Timer1.setEnabled(true);
-        Player->Run();
+    if (video) placeVideo();
+    Timer1.setEnabled(true);
+    Player->Run();
+    if (video) {
         placeVideo();
         Player->setWinStyle(7);
-        return true;
-    } catch (const ui::MediaError& e) {
-        // A clip the media framework cannot render has no video to place.
-        qWarning("Skipping a video that cannot be played: %s (%s)", qUtf8Printable(path), e.what());
-        DropPlayer();
-        return false;
     }
+    return true;
 }
 
 bool frmFlash::ShowPicture(const QString& path) {
@@ -194,16 +204,8 @@ void frmFlash::Timer1_Timer() {
         if (SecondsSince(PictureTime) > PictureSeconds) PlayNext();
         return;
     }
-    double position = 0;
-    double duration = 0;
-    try {
-        position = Player->IVMPos().get_CurrentPosition();
-        duration = Player->IVMPos().get_Duration();
-    } catch (const ui::MediaError& e) {
-        qWarning("Skipping a video whose position cannot be read: %s", e.what());
-        PlayNext();
-        return;
-    }
+    const double position = Player->IVMPos().get_CurrentPosition();
+    const double duration = Player->IVMPos().get_Duration();
     // A clip without a usable duration cannot be followed to its end: it is
     // passed over rather than left playing for ever.
     if (!(duration > 0) || position / duration > EndRatio) PlayNext();

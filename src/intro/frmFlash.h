@@ -1,7 +1,8 @@
 #pragma once
 // frmFlash: the borderless 800 x 600 window that presents the intro list
 // before the menu and the outro list before the program ends. Each entry is a
-// video (played centred at its natural size to its end), a still picture
+// video (played centred at its natural size to its end; a clip with sound and
+// no picture plays to its end over what the window shows), a still picture
 // (shown for about three seconds) or of no playable kind (the window waits for
 // a press). A single press skips to the next entry; a double click skips
 // nothing. After the last intro entry the main window opens and this window

@@ -1,5 +1,7 @@
 #include "media/clsPlayer.h"
 #include "ui/Platform.h"
+#include "ui/Errors.h"
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -79,5 +81,24 @@ void clsPlayer::RenderFile(const QString& path) {
     try {
         graph().RenderFile(path);
     } catch (...) {
+    }
+}
+
+bool clsPlayer::hasMedia() {
+    try {
+        const double duration = graph().get_Duration();
+        return duration > 0 && std::isfinite(duration);
+    } catch (const ui::MediaError&) {
+        return false;
+    }
+}
+
+bool clsPlayer::hasVideo() {
+    if (!hasMedia()) return false;
+    try {
+        (void)graph().get_Width();
+        return true;
+    } catch (const ui::MediaError&) {
+        return false;
     }
 }

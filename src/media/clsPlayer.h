@@ -45,6 +45,13 @@ public:
     // Builds the graph for the file; every failure is ignored.
     void RenderFile(const QString& path);
 
+    // What RenderFile left, asked without failing: hasMedia is false when the
+    // file gave nothing to play (missing, damaged, no stream that can be
+    // decoded: no usable duration); hasVideo is false as well for a clip with
+    // sound and no picture, whose video-window calls would fail.
+    bool hasMedia();
+    bool hasVideo();
+
 private:
     ui::MediaGraph& graph();
 

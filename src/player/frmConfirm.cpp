@@ -7,9 +7,12 @@
 
 #include "player/SkinFiles.h"
 #include "ui/Picture.h"
+#include "ui/StringTable.h"
 
 frmConfirm::frmConfirm(QWidget* parent) : ui::Form(parent), imgOk(this), imgCancel(this) {
     setShowInTaskbar(false);
+    // No caption bar shows it, but the window system lists the window by it.
+    setCaption(ui::LoadResString(101));
     imgOk.Move(74, 155, 116, 53);
     imgCancel.Move(225, 155, 116, 53);
     imgOk.setMousePointer(ui::vbCustom);

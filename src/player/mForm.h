@@ -76,7 +76,8 @@ public:
     // picPlay back to its design rectangle 206, 61, 528 x 432.
     void setNormalArea();
     // Hangs Player's video into picPlay and sizes it to picPlay's inner area.
-    // A clip with sound and no picture has no video to hang: nothing is done.
+    // A clip with sound and no picture has no video to hang: only the arrow
+    // is hidden, as the video would have covered it.
     void BindVideo();
 
     // ---- Playback sequencing (mFormSequencing.cpp) ----
@@ -169,6 +170,4 @@ private:
     void coverWindowWithPicture();
     // Re-attaches the video to picPlay and fits it (mFormSizing.cpp).
     void refitVideo();
-    // False for a clip with sound and no picture (mFormLayout.cpp).
-    bool playerHasVideo();
 };

@@ -208,17 +208,11 @@ void mForm::setNormalArea() {
     picPlay.setWidth(528);
 }
 
-bool mForm::playerHasVideo() {
-    try {
-        (void)Player->IVWindow().get_Width();
-        return true;
-    } catch (const ui::MediaError&) {
-        return false;
-    }
-}
-
 void mForm::BindVideo() {
-    if (!playerHasVideo()) {
+    if (!Player->hasVideo()) {
+        // No video comes over the picture area, so the arrow is put away as a
+        // video would cover it; setArrow shows it again with the menu page.
+        imgTag.setVisible(false);
         return;
     }
     Player->setOwner(picPlay.hWnd());

@@ -5,6 +5,7 @@
 #include "player/mForm.h"
 
 #include "player/MenuPage.h"
+#include "player/ShellTarget.h"
 #include "player/SkinFiles.h"
 #include "startup/DiscConfig.h"
 #include "startup/MenuItem.h"
@@ -12,7 +13,6 @@
 #include "ui/Cursor.h"
 #include "ui/Errors.h"
 #include "ui/Numbers.h"
-#include "ui/Platform.h"
 
 namespace {
 
@@ -22,15 +22,9 @@ bool keepsArrow(const QString& word) {
     return word == QLatin1String("header") || word == QLatin1String("redirect") || word == QLatin1String("laster");
 }
 
-// Opens a target with the desktop's opener; a relative target is taken
-// against the disc folder, which is where a start from the disc stood.
-void openTarget(const QString& target) {
-    ui::platform().shellOpen(target, startup::AppFolder());
-}
-
 // Opens the [navigate] target of a side button, read again on every click.
 void openNavigateTarget(const QString& key) {
-    openTarget(startup::ReadIniString(QStringLiteral("navigate"), key, Shared().IniFile));
+    OpenShellTarget(startup::ReadIniString(QStringLiteral("navigate"), key, Shared().IniFile));
 }
 
 }  // namespace
@@ -82,7 +76,7 @@ void mForm::picPlay_Click() {
     const startup::ActionParts action = startup::SplitAction(s.MenuActions.Item(HotSpotKey));
 
     if (action.word == QLatin1String("url")) {
-        openTarget(action.arg);
+        OpenShellTarget(action.arg);
         return;
     }
     if (action.word == QLatin1String("redirect")) {

@@ -16,27 +16,20 @@
 #include "ui/MessageBox.h"
 #include "ui/Numbers.h"
 
-#include <cmath>
-
-namespace {
-
-// A file exists but gives nothing to play (damaged, or no stream that can be
-// decoded): the graph has no usable duration.
-bool rendersNothing(clsPlayer& player) {
-    try {
-        const double duration = player.IVMPos().get_Duration();
-        return !(duration > 0) || !std::isfinite(duration);
-    } catch (const ui::MediaError&) {
-        return true;
-    }
-}
-
-}  // namespace
-
 bool mForm::GiveFile(const QString& strFileName) {
+    const QString shown = ui::DisplayPath(strFileName);
+    const auto cannotPlay = [&] {
+        ui::MsgBox(QStringLiteral("无法播放文件：") + shown + QStringLiteral("，请插入光盘重试。"), ui::vbOKOnly);
+    };
     if (ui::FindFirstFile(strFileName).isEmpty()) {
-        ui::MsgBox(QStringLiteral("未找到播放文件：") + strFileName + QStringLiteral("，请插入光盘重试。"),
-                   ui::vbOKOnly);
+        // A folder is there but is nothing to play (an entry ending in "\" or
+        // naming a folder): not a missing file.
+        const int32_t attributes = ui::GetFileAttributes(strFileName);
+        if (attributes != ui::INVALID_FILE_ATTRIBUTES && (attributes & ui::FILE_ATTRIBUTE_DIRECTORY)) {
+            cannotPlay();
+        } else {
+            ui::MsgBox(QStringLiteral("未找到播放文件：") + shown + QStringLiteral("，请插入光盘重试。"), ui::vbOKOnly);
+        }
         return false;
     }
     if (!Player) {
@@ -45,10 +38,9 @@ bool mForm::GiveFile(const QString& strFileName) {
     Player->RenderFile(strFileName);
     // A lesson that cannot be played is told to the user like a missing one,
     // and the window stays where it was, instead of failing on the video.
-    if (rendersNothing(*Player)) {
+    if (!Player->hasMedia()) {
         Player.reset();
-        ui::MsgBox(QStringLiteral("无法播放文件：") + strFileName + QStringLiteral("，请插入光盘重试。"),
-                   ui::vbOKOnly);
+        cannotPlay();
         return false;
     }
     BindVideo();

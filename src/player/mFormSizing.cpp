@@ -45,7 +45,7 @@ void mForm::coverWindowWithPicture() {
 
 void mForm::refitVideo() {
     // A clip with sound only has no video to fit.
-    if (!Player || !playerHasVideo()) {
+    if (!Player || !Player->hasVideo()) {
         return;
     }
     Player->IVWindow().put_Owner(picPlay.hWnd());

@@ -6,10 +6,10 @@
 #include "player/mForm.h"
 
 #include "player/MakerLink.h"
+#include "player/ShellTarget.h"
 #include "player/SkinFiles.h"
 #include "startup/DiscConfig.h"
 #include "ui/MouseArgs.h"
-#include "ui/Platform.h"
 #include "ui/WindowMove.h"
 
 namespace {
@@ -21,10 +21,6 @@ constexpr uint32_t kLinkHoverColour = ui::RGB(255, 0, 0);
 // so "image\Play_h.jpg" finds image/play_h.jpg.
 void showSkin(ui::Image& image, const char* name) {
     image.setPicture(LoadSkinPicture(QString::fromLatin1(name)));
-}
-
-void openTarget(const QString& target) {
-    ui::platform().shellOpen(target, startup::AppFolder());
 }
 
 }  // namespace
@@ -71,13 +67,13 @@ void mForm::Form_MouseMove(int Button, int, float, float) {
 
 // ---- Help and links ----
 void mForm::Image1_Click() {
-    openTarget(startup::AppFolder() + QStringLiteral("help\\help.htm"));
+    OpenDiscFile(startup::AppFolder() + QStringLiteral("help\\help.htm"));
 }
 
 void mForm::Label1_Click() {
-    openTarget(kMakerPage);
+    OpenShellTarget(kMakerPage);
 }
 
 void mForm::Label5_Click() {
-    openTarget(kMakerPage);
+    OpenShellTarget(kMakerPage);
 }

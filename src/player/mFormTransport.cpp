@@ -14,7 +14,7 @@ void mForm::imgPlay_Click() {
     Player->Run();
     // A new file starts at the volume bar's loudness (silent when muted).
     Player->setVolume(Volumer.Value());
-    if (playerHasVideo()) {
+    if (Player->hasVideo()) {
         Player->setWinStyle(7);
     }
     BindVideo();

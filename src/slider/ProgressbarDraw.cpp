@@ -65,13 +65,26 @@ void PaintPicture(QPainter& painter, const ui::Picture& picture, double x, doubl
         painter.drawImage(target, picture.image(), source);
 }
 
+// The colour an OLE colour stands for on the screen: the one conversion for
+// every colour the slider paints (background, gradient bands, solid bars).
+// System colours (high bit set) come from the widget's palette.
+QColor PaintColour(const QWidget& widget, uint32_t ole) {
+    if (!(ole & 0x80000000u)) return ui::ColorFromOle(ole);
+    switch (ole & 0xFF) {
+        case 0x05: return widget.palette().color(QPalette::Base);        // window
+        case 0x08: return widget.palette().color(QPalette::Text);        // window text
+        case 0x12: return widget.palette().color(QPalette::ButtonText);  // button text
+        default: return widget.palette().color(QPalette::Button);        // button face and the rest
+    }
+}
+
 // A filled rectangle between two corners in twips.
-void FillBox(QPainter& painter, double x1, double y1, double x2, double y2, uint32_t oleColour) {
+void FillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour) {
     const int left = ToPixel(std::min(x1, x2));
     const int right = ToPixel(std::max(x1, x2));
     const int top = ToPixel(std::min(y1, y2));
     const int bottom = ToPixel(std::max(y1, y2));
-    painter.fillRect(QRect(left, top, right - left, bottom - top), ui::ColorFromOle(oleColour));
+    painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
 }
 
 // Red, green and blue of an OLE colour read from its six hexadecimal digits.
@@ -84,10 +97,10 @@ std::array<int, 3> ColorToRGB(uint32_t colour) {
 // Eleven horizontal bands from the top colour to the bottom colour between x1
 // and x2 (one solid box when the colours are equal). A colour that cannot be
 // split ends the gradient; what was drawn stays.
-void DrawGradient(QPainter& painter, uint32_t topColour, uint32_t bottomColour, double x1, double x2,
-                  double height) {
+void DrawGradient(QPainter& painter, const QWidget& widget, uint32_t topColour, uint32_t bottomColour, double x1,
+                  double x2, double height) {
     if (topColour == bottomColour) {
-        FillBox(painter, x1, 0, x2, height, topColour);
+        FillBox(painter, x1, 0, x2, height, PaintColour(widget, topColour));
         return;
     }
     const auto [r1, g1, b1] = ColorToRGB(topColour);
@@ -98,19 +111,7 @@ void DrawGradient(QPainter& painter, uint32_t topColour, uint32_t bottomColour, 
     const float dh = float(height) / 10;
     for (int i = 0; i <= 10; ++i) {
         const uint32_t colour = ui::RGB(ui::CInt(r1 - dr * i), ui::CInt(g1 - dg * i), ui::CInt(b1 - db * i));
-        FillBox(painter, x1, dh * i, x2, dh * (i + 1), colour);
-    }
-}
-
-// The colour a background OLE colour stands for; system colours come from
-// the widget's palette.
-QColor BackgroundColour(const QWidget& widget, uint32_t ole) {
-    if (!(ole & 0x80000000u)) return ui::ColorFromOle(ole);
-    switch (ole & 0xFF) {
-        case 0x05: return widget.palette().color(QPalette::Base);        // window
-        case 0x08: return widget.palette().color(QPalette::Text);        // window text
-        case 0x12: return widget.palette().color(QPalette::ButtonText);  // button text
-        default: return widget.palette().color(QPalette::Button);        // button face and the rest
+        FillBox(painter, x1, dh * i, x2, dh * (i + 1), PaintColour(widget, colour));
     }
 }
 
@@ -129,7 +130,7 @@ void Progressbar::Redraw() {
 
     // Cls: the background colour, then the background picture.
     if (painter) {
-        painter->fillRect(surface_.rect(), BackgroundColour(*this, backColor_));
+        painter->fillRect(surface_.rect(), PaintColour(*this, backColor_));
         if (!bkPicture_.isNull()) painter->drawImage(QPoint(0, 0), bkPicture_.image());
     }
 
@@ -157,8 +158,8 @@ void Progressbar::Redraw() {
                              QRectF(p, 0, scaleWidth - p, height));
             });
         } else {
-            DrawStep([&] { DrawGradient(pt, f_.mGotTopColor, f_.mGotBottomColor, 0, p, height); });
-            DrawStep([&] { DrawGradient(pt, f_.mTopColor, f_.mBottomColor, p, scaleWidth, height); });
+            DrawStep([&] { DrawGradient(pt, *this, f_.mGotTopColor, f_.mGotBottomColor, 0, p, height); });
+            DrawStep([&] { DrawGradient(pt, *this, f_.mTopColor, f_.mBottomColor, p, scaleWidth, height); });
         }
 
         // The caption, centred, over the bar and under the thumb.

@@ -48,10 +48,11 @@ public:
     // Shows the report of an unhandled failure.
     virtual void errorReport(const QString& text) = 0;
 
-    // Hands a target (web address, document, folder) to the desktop's opener,
-    // as one argument, never through a shell command line. Relative targets are
-    // taken against baseFolder. Failures are ignored.
-    virtual void shellOpen(const QString& target, const QString& baseFolder) = 0;
+    // Hands one argument (a web address, a file's real path, or a target the
+    // opener resolves itself) to the desktop's opener exactly as given, never
+    // through a shell command line. What a link names is decided before
+    // (src/player/ShellTarget.h). Failures are ignored.
+    virtual void shellOpen(const QString& argument) = 0;
 
     // Ends the process's event loop with this exit code.
     virtual void endProcess(int code) = 0;

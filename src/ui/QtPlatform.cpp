@@ -1,11 +1,10 @@
 #include "ui/QtPlatform.h"
-#include "ui/DiscFiles.h"
 #include "ui/Errors.h"
 #include "ui/Form.h"
 #include "ui/MediaGraph.h"
+#include "ui/StringTable.h"
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -42,15 +41,6 @@ private:
 bool headless() {
     const QString name = QGuiApplication::platformName();
     return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
-}
-
-// Web and mail addresses go to the opener as the disc wrote them; anything
-// else is a document or folder on the disc.
-bool isAddress(const QString& target) {
-    static const char* const schemes[] = {"http:", "https:", "ftp:", "mailto:", "file:"};
-    for (const char* scheme : schemes)
-        if (target.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) return true;
-    return false;
 }
 
 }  // namespace
@@ -95,37 +85,24 @@ void QtPlatform::errorReport(const QString& text) {
     std::fprintf(stderr, "autorun: error: %s\n", qPrintable(text));
     std::fflush(stderr);
     if (headless()) return;
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+    QMessageBox box(QMessageBox::Critical, LoadResString(101),
                     QStringLiteral("The player has to stop:\n\n%1").arg(text), QMessageBox::Ok);
     box.exec();
 }
 
-void QtPlatform::shellOpen(const QString& target, const QString& baseFolder) {
-    // An empty target names nothing: the opener opens nothing (it must not
-    // fall back to the disc folder itself).
-    if (target.trimmed().isEmpty()) return;
-    // What the opener gets: an address exactly as written, or the full path
-    // of a file on the disc (a relative target taken against the disc
-    // folder), which never starts with "-" and so never reads as an option.
-    QString argument = target;
-    if (!isAddress(target)) {
-        argument.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        if (QFileInfo(argument).isRelative()) argument = baseFolder + argument;
-        // A file of a disc image reaches the opener as a private copy.
-        const QString real = OpenerPath(argument);
-        argument = real.isEmpty() ? ResolveDiscPath(argument) : real;
-    }
-    // The desktop's opener is started directly with the target as its one
-    // argument: no command line is built and no shell reads the target, so
-    // whatever a disc puts into it (";", "|", "$(...)", quotes, spaces) stays
-    // text.
+void QtPlatform::shellOpen(const QString& argument) {
+    if (argument.isEmpty()) return;
+    // The desktop's opener is started directly with the argument as its one
+    // argument: no command line is built and no shell reads it, so whatever
+    // a disc puts into a link (";", "|", "$(...)", quotes, spaces) stays text.
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (!opener.isEmpty()) {
         QProcess::startDetached(opener, QStringList{argument});
         return;
     }
     // No opener on PATH: let the window system try.
-    QDesktopServices::openUrl(isAddress(target) ? QUrl(target, QUrl::TolerantMode) : QUrl::fromLocalFile(argument));
+    QDesktopServices::openUrl(QFileInfo(argument).isAbsolute() ? QUrl::fromLocalFile(argument)
+                                                               : QUrl(argument, QUrl::TolerantMode));
 }
 
 void QtPlatform::endProcess(int code) {

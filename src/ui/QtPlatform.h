@@ -18,7 +18,7 @@ public:
     void runModal(Form& form) override;
     void messageBox(const QString& text, int style, const QString& title) override;
     void errorReport(const QString& text) override;
-    void shellOpen(const QString& target, const QString& baseFolder) override;
+    void shellOpen(const QString& argument) override;
     void endProcess(int code) override;
     std::unique_ptr<MediaGraph> createGraph() override;
 

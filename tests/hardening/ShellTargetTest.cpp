@@ -6,16 +6,15 @@
 // program on PATH leaves a file behind if anything ever runs it, which only a
 // shell reading one of the targets below would do.
 //
-// What the opener gets:
-//   a web or mail address (http:, https:, ftp:, mailto:, file:): the target
-//     exactly as written;
-//   anything else: a file on the disc, as its full path (a relative target is
-//     taken against the disc folder, "\" read as the folder separator, names
-//     spelt as on disk); a full path therefore never starts with "-".
+// What the opener gets (src/player/ShellTarget.h):
+//   a file that is on the disc (in any letter case): its real path;
+//   "www." without a scheme: the address with "http://" before it;
+//   anything else: the target exactly as written.
 #include "hardening/PlayerRun.h"
 #include "hardening/RealMedia.h"
+#include "player/ShellTarget.h"
+#include "startup/DiscConfig.h"
 #include "support/DiscFixture.h"
-#include "ui/DiscFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -78,38 +77,51 @@ private:
     QByteArray oldPath_;
 };
 
+enum class Gets { AsWritten, DiscFile, Web };
+
 struct TargetCase {
     const char* target;
-    bool address;  // passed as written; else a file path on the disc
+    Gets gets;
+    const char* discFile = "";  // for DiscFile: the file's spelling on disk
 };
 
 const TargetCase kTargets[] = {
-    {"http://example.com/?a=1;canary&b=$(canary)&c='x'", true},
-    {"http://example.com/a b?q=\"x\"|canary&`canary`", true},
-    {"HTTPS://example.com/-o", true},
-    {"mailto:someone@example.com?subject=$(canary)", true},
-    {"help/a b.htm", false},
-    {"; canary", false},
-    {"$(canary).htm", false},
-    {"`canary`.htm", false},
-    {"x | canary & canary", false},
-    {"\"double\" 'single'.htm", false},
-    {"-n", false},
-    {"--version", false},
-    {"help\\index.htm;canary", false},
+    {"http://example.com/?a=1;canary&b=$(canary)&c='x'", Gets::AsWritten},
+    {"http://example.com/a b?q=\"x\"|canary&`canary`", Gets::AsWritten},
+    {"HTTPS://example.com/-o", Gets::AsWritten},
+    {"mailto:someone@example.com?subject=$(canary)", Gets::AsWritten},
+    {"help/a b.htm", Gets::DiscFile, "help/a b.htm"},
+    {"; canary", Gets::AsWritten},
+    {"$(canary).htm", Gets::AsWritten},
+    {"`canary`.htm", Gets::AsWritten},
+    {"x | canary & canary", Gets::AsWritten},
+    {"\"double\" 'single'.htm", Gets::AsWritten},
+    {"-n", Gets::AsWritten},
+    {"help\\index.htm;canary", Gets::AsWritten},
+    {"docs\\guide.htm", Gets::DiscFile, "Docs/Guide.htm"},
+    {"help\\$(canary) x.htm", Gets::DiscFile, "help/$(canary) x.htm"},
+    {"www.example.com/a;canary&$(canary)", Gets::Web},
 };
 
 QString expectedArgument(const TargetCase& c, const QString& discFolder) {
     const QString target = QString::fromUtf8(c.target);
-    if (c.address) return target;
-    QString path = target;
-    path.replace('\\', '/');
-    return ui::ResolveDiscPath(discFolder + path);
+    switch (c.gets) {
+        case Gets::DiscFile: return discFolder + QString::fromUtf8(c.discFile);
+        case Gets::Web: return "http://" + target;
+        case Gets::AsWritten: break;
+    }
+    return target;
 }
 
 class ShellTargets : public ::testing::Test {
 protected:
-    void SetUp() override { disc.mkdir("help"); }
+    void SetUp() override {
+        disc.write("help/a b.htm", "<html></html>");
+        disc.write("Docs/Guide.htm", "<html></html>");
+        disc.write("help/$(canary) x.htm", "<html></html>");
+        startup::SetAppFolder(disc.path());
+    }
+    void TearDown() override { startup::SetAppFolder(QString()); }
 
     void expectOneArgument(const TargetCase& c) {
         SCOPED_TRACE(c.target);
@@ -127,7 +139,7 @@ protected:
 TEST_F(ShellTargets, EachTargetReachesTheOpenerAsOneArgument) {
     for (const TargetCase& c : kTargets) {
         opener.clear();
-        platform.shellOpen(QString::fromUtf8(c.target), disc.path());
+        OpenShellTarget(QString::fromUtf8(c.target));
         expectOneArgument(c);
     }
 }
@@ -143,7 +155,7 @@ TEST_F(ShellTargets, AShellReadingTheTargetIsCaught) {
 
 // "url" items of a menu page, clicked in the main window of a started player.
 TEST_F(ShellTargets, MenuUrlItemsReachTheOpenerAsOneArgument) {
-    const TargetCase cases[] = {kTargets[1], kTargets[4], kTargets[8], kTargets[10]};
+    const TargetCase cases[] = {kTargets[1], kTargets[12], kTargets[8], kTargets[14]};
     QStringList actions;
     for (const TargetCase& c : cases) actions << "url," + QString::fromUtf8(c.target);
     hardening::writeDisc(disc, QString(), QString(), actions);

@@ -171,3 +171,48 @@ TEST_F(FlashTest, PictureAcrossMidnightEnds) {
     plat.advance(0.2);  // 3.1 s after midnight
     EXPECT_EQ(intro.heldPicture().pixelWidth(), 20);
 }
+
+// A clip with sound and no picture is played, not skipped: in the intro
+// after a picture (which gives way to black while it sounds), and as the
+// whole outro (the program ends only when it is over).
+TEST_F(FlashTest, SoundOnlyClipsPlayInTheIntroAndTheOutro) {
+    disc.writePicture("a.jpg", 40, 30);
+    disc.writePicture("image\\black.jpg", 8, 8, Qt::black);
+    sim::writeSimClip(disc.filePath("music.mpg"), 2.0, 0, 0, false, true);
+    frmFlash& intro = playIntro({"a.jpg", "music.mpg"});
+    plat.advance(3.1);
+    ASSERT_NE(intro.player(), nullptr) << "the sound-only entry was passed over";
+    EXPECT_EQ(sim::lastSimGraph()->state(), sim::SimMediaGraph::State::Running);
+    EXPECT_EQ(sim::lastSimGraph()->owner(), nullptr);
+    EXPECT_EQ(intro.heldPicture().pixelWidth(), 8);
+    plat.advance(1.5);
+    EXPECT_EQ(mainWindowOpened, 0);
+    plat.advance(1.0);
+    EXPECT_EQ(mainWindowOpened, 1);
+    EXPECT_TRUE(flashGone());
+
+    // As closing does: the outro starts, then the main window goes.
+    frmFlash& outro = playOutro({"music.mpg"});
+    mainWindow.Unload();
+    ASSERT_NE(outro.player(), nullptr);
+    EXPECT_FALSE(plat.exitCode.has_value()) << "a sound-only outro ended the program at once";
+    plat.advance(2.1);
+    EXPECT_EQ(plat.exitCode, 0);
+    EXPECT_TRUE(plat.errorReports.empty());
+}
+
+// Without a laster key the outro list is the profile's default text, an entry
+// of no playable kind: the window waits for one press, then the program ends.
+TEST_F(FlashTest, AbsentLasterKeyWaitsForOnePressThenEnds) {
+    disc.writeIni(fixture::IniBuilder().section("main").key("header", "").bytes());
+    const QStringList laster = startup::SplitList(
+        startup::ReadIniString("main", "laster", startup::AppFolder() + "AUTORUN.INF"));
+    ASSERT_EQ(laster, QStringList{"Default Caption"});
+    frmFlash& outro = playOutro(laster);
+    EXPECT_FALSE(outro.Timer1.Enabled());
+    plat.advance(10.0);
+    EXPECT_FALSE(plat.exitCode.has_value());
+    pressOn(outro);
+    EXPECT_EQ(plat.exitCode, 0);
+    EXPECT_TRUE(plat.errorReports.empty());
+}

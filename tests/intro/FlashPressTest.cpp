@@ -97,3 +97,26 @@ TEST_F(FlashTest, PressWaitAcrossMidnightEnds) {
     EXPECT_EQ(intro.heldPicture().pixelWidth(), 20);
     EXPECT_LT(plat.pumps, 200) << "the wait lasted about 0.9 s of virtual time";
 }
+
+// A second press (another button, so no double click) during the first
+// press's wait is handled inside it: it waits and skips, then the first
+// press's wait ends and skips once more. Each press skips one entry.
+TEST_F(FlashTest, SecondPressDuringTheWaitSkipsOnceMore) {
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) disc.writePicture(name, 10 + name[0] - 'a', 10);
+    frmFlash& intro = playIntro({"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
+    const QPointF local(400, 300);
+    const QPointF global = intro.picPlay->mapToGlobal(local);
+    const auto post = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+        QCoreApplication::postEvent(intro.picPlay, new QMouseEvent(type, local, global, button, held, Qt::NoModifier));
+    };
+    post(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    post(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+    post(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+    post(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+    QCoreApplication::sendPostedEvents();
+
+    EXPECT_EQ(intro.heldPicture().pixelWidth(), 12) << "c.jpg: two entries skipped";
+    EXPECT_EQ(Shared().HeaderIndex, 3);
+    EXPECT_FALSE(intro.doubleClicked());
+    EXPECT_TRUE(plat.errorReports.empty());
+}

@@ -167,3 +167,22 @@ TEST_F(ClosingTest, DialogHoverAndAnswerAfterUnload) {
     EXPECT_FALSE(dialog.isLoaded());
     EXPECT_EQ(dialog.ReturnValue(), 0);
 }
+
+// Cancel in full screen: the window stays in full screen with the video over
+// the whole window, and the file plays on.
+TEST_F(ClosingTest, CancelInFullScreenKeepsFullScreen) {
+    playLesson();
+    w().Image2_Click();
+    ASSERT_EQ(w().WindowState(), 2);
+    const QRect area = w().picPlay.geometry();
+    const QRect video = sim::lastSimGraph()->rect();
+    answerWith(false);
+    click(w().Image3);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(w().isLoaded());
+    EXPECT_EQ(w().WindowState(), 2);
+    EXPECT_EQ(w().picPlay.geometry(), area);
+    EXPECT_EQ(sim::lastSimGraph()->rect(), video);
+    EXPECT_EQ(sim::lastSimGraph()->state(), sim::SimMediaGraph::State::Running);
+    EXPECT_EQ(outrosStarted, 0);
+}

@@ -74,6 +74,15 @@ TEST_F(MenuWindowTest, ArrowFollowsLessonsButNotPageChangesIntroOrOutro) {
     EXPECT_EQ(arrow(), QPoint(11, 170));
 }
 
+// A page whose first item replays the intro list: the arrow goes beside the
+// second item.
+TEST_F(MenuWindowTest, ArrowSkipsAHeaderItemFirstOnItsPage) {
+    disc.writeIni(discIni().replace("1-5,6-7,9-11", "1-5,6-7,5-7"));  // page 3: header 5, laster 6, 7
+    w().CurrentPage = 3;
+    w().setArrow();
+    EXPECT_EQ(arrow(), QPoint(40 - 24 - 5, 100 + (40 - 20) / 2));  // beside item 6
+}
+
 // The arrow moves only when its top differs from the item's top: beside an
 // item as tall as itself its top equals the item's, so a neighbour with the
 // same top edge does not take it.
@@ -109,8 +118,7 @@ TEST_F(MenuWindowTest, UrlItemHandsItsTargetToTheShell) {
     hover(100, 280);
     click(w().picPlay, QPoint(100, 280));
     ASSERT_EQ(sim.opened.size(), 1u);
-    EXPECT_EQ(sim.opened[0].target, "http://example.com/x.htm");
-    EXPECT_EQ(sim.opened[0].baseFolder, startup::AppFolder());
+    EXPECT_EQ(sim.opened[0], "http://example.com/x.htm");
     EXPECT_EQ(w().Player, nullptr);
     EXPECT_EQ(w().CurrentPage, 1);
 }
@@ -158,18 +166,20 @@ TEST_F(MenuWindowTest, HeaderItemReplaysTheIntroListFromItsStart) {
     EXPECT_EQ(sim::lastSimGraph()->state(), sim::SimMediaGraph::State::Running);
 }
 
-// The side buttons read [navigate] again on every click, playing or not.
+// The side buttons read [navigate] again on every click, playing or not. A
+// target that is a file of the disc opens by its spelling on disk; one that
+// is not goes to the opener as written.
 TEST_F(MenuWindowTest, SideButtonsOpenTheirNavigateTargets) {
     click(w().imgDongHua);
     click(w().imgShengYin);  // no shengyin key
-    disc.writeIni(discIni().replace("anim\\index.htm", "http://example.com/anim"));
+    disc.write("Anim/Index.htm", "<html></html>");
+    click(w().imgDongHua);
+    disc.writeIni(discIni().replace("anim\\index.htm", "www.example.com/anim"));
     hover(100, 180);
     click(w().picPlay, QPoint(100, 180));
     click(w().imgDongHua);
-    ASSERT_EQ(sim.opened.size(), 3u);
-    EXPECT_EQ(sim.opened[0].target, "anim\\index.htm");
-    EXPECT_EQ(sim.opened[0].baseFolder, startup::AppFolder());
-    EXPECT_EQ(sim.opened[1].target, "Default Caption");
-    EXPECT_EQ(sim.opened[2].target, "http://example.com/anim");
+    const std::vector<QString> expected{"anim\\index.htm", "Default Caption", startup::AppFolder() + "Anim/Index.htm",
+                                        "http://www.example.com/anim"};
+    EXPECT_EQ(sim.opened, expected);
     EXPECT_NE(w().Player, nullptr);
 }

@@ -4,6 +4,8 @@
 #include "MainWindowFixture.h"
 
 #include "ui/StringTable.h"
+#include <QFile>
+#include <functional>
 
 namespace {
 
@@ -47,60 +49,63 @@ TEST_F(MainWindowTest, ALessonPlaysToItsEndAndTheMenuPageReturns) {
     EXPECT_TRUE(plat.errorReports.empty());
 }
 
-TEST_F(MainWindowTest, AMissingLessonIsReportedAndTheMenuStays) {
+// A lesson that is missing, or there but not playable (damaged, or a folder:
+// an empty "header" entry names the disc folder itself), is reported with its
+// path shown with "/" throughout, and the menu stays.
+TEST_F(MainWindowTest, ALessonThatCannotStartIsReportedAndTheMenuStays) {
+    const QString root = startup::AppFolder();
     struct Case {
+        const char* name;
         int item;
-        QString path;
-    } cases[] = {
-        {3, startup::AppFolder() + QStringLiteral("missing.wmv")},
-        // "header" with no intro list: the folder itself, which is no file.
-        {6, startup::AppFolder()},
+        std::function<void()> prepare;
+        QString text;
+    };
+    const Case cases[] = {
+        {"missing", 3, [] {}, missingText(root + "missing.wmv")},
+        {"damaged", 4, [] {}, unplayableText(root + "damaged.wmv")},
+        {"empty header entry: the folder", 6, [] {}, unplayableText(root)},
+        {"missing, written with \\", 7, [&] { QFile::remove(disc.filePath("unit1/b.wmv")); },
+         missingText(root + "unit1/b.wmv")},
+        {"a folder by the lesson's name", 7, [&] { disc.mkdir("unit1/b.wmv"); }, unplayableText(root + "unit1/b.wmv")},
     };
     mForm& form = open();
-    const int graphsBefore = sim::simGraphsMade();
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.item);
+        SCOPED_TRACE(c.name);
         plat.messages.clear();
+        c.prepare();
+        const int graphsBefore = sim::liveSimGraphs();
         clickItem(form, c.item);
         ASSERT_EQ(plat.messages.size(), 1u);
-        EXPECT_EQ(plat.messages[0].text, missingText(c.path));
+        EXPECT_EQ(plat.messages[0].text, c.text);
         EXPECT_EQ(plat.messages[0].style, 0);
         EXPECT_EQ(plat.messages[0].title, ui::LoadResString(101));
+        EXPECT_EQ(sim::liveSimGraphs(), graphsBefore);
         expectMenu(form);
     }
-    EXPECT_EQ(sim::simGraphsMade(), graphsBefore);  // nothing was opened
-}
-
-// Mended: a lesson that is there but cannot be played no longer ends the
-// program; the user is told which file it is and the menu stays.
-TEST_F(MainWindowTest, AnUnplayableLessonIsReportedAndTheMenuStays) {
-    mForm& form = open();
-    clickItem(form, 4);
-
-    ASSERT_EQ(plat.messages.size(), 1u);
-    EXPECT_EQ(plat.messages[0].text, unplayableText(startup::AppFolder() + QStringLiteral("damaged.wmv")));
-    EXPECT_EQ(plat.messages[0].style, 0);
-    EXPECT_EQ(plat.messages[0].title, ui::LoadResString(101));
-    expectMenu(form);
     // The menu still works afterwards.
     clickItem(form, 2);
     EXPECT_NE(form.Player, nullptr);
     EXPECT_TRUE(plat.errorReports.empty());
 }
 
-// Mended: a clip with sound and no picture plays its sound.
+// Mended: a clip with sound and no picture plays its sound. The arrow goes
+// away while it plays, as a video would cover it, and comes back with the menu.
 TEST_F(MainWindowTest, ALessonWithSoundOnlyPlaysItsSound) {
     mForm& form = open();
+    ASSERT_FALSE(form.imgTag.isHidden());
     clickItem(form, 5);
 
     ASSERT_NE(form.Player, nullptr);
     EXPECT_EQ(graph()->state(), sim::SimMediaGraph::State::Running);
     EXPECT_EQ(graph()->owner(), nullptr);  // no video to hang into picPlay
+    EXPECT_TRUE(form.imgTag.isHidden());
     EXPECT_EQ(graph()->volume(), 0);
     form.Image2_Click();  // full screen has no video to fit, and says nothing
     form.imgPlay_Click();
+    EXPECT_TRUE(form.imgTag.isHidden());
     plat.advance(3.1);
     expectMenu(form);
+    EXPECT_FALSE(form.imgTag.isHidden());
     EXPECT_TRUE(plat.messages.empty());
 }
 
@@ -153,6 +158,27 @@ TEST_F(MainWindowTest, StoppingAReplayInItsMiddleLeavesTheRestOfTheListToFollow)
     EXPECT_EQ(Shared().HeaderIndex, 2);
     plat.advance(1.05);
     expectMenu(form);
+}
+
+// A lesson started while the third and last intro entry is current (the
+// replay stopped there): nothing of the list is left, so the lesson's end
+// returns to the menu.
+TEST_F(MainWindowTest, ALessonStartedWhileTheLastIntroEntryIsCurrentReturnsToTheMenu) {
+    clip(QStringLiteral("i1.wmv"), 1.0);
+    clip(QStringLiteral("i2.wmv"), 1.0);
+    clip(QStringLiteral("i3.wmv"), 1.0);
+    mForm& form = open({QStringLiteral("i1.wmv"), QStringLiteral("i2.wmv"), QStringLiteral("i3.wmv")});
+    clickItem(form, 6);
+    plat.advance(2.1);
+    ASSERT_EQ(Shared().HeaderIndex, 2);
+    ASSERT_TRUE(graph()->path().endsWith(QStringLiteral("i3.wmv")));
+    form.imgStop_Click();
+
+    clickItem(form, 7);  // b.wmv, 2 s
+    ASSERT_TRUE(graph()->path().endsWith(QStringLiteral("b.wmv")));
+    plat.advance(2.05);
+    expectMenu(form);
+    EXPECT_EQ(Shared().HeaderIndex, 2);
 }
 
 // Mended: the next intro file gone from the disc while the list plays on:

@@ -101,9 +101,10 @@ TEST_F(SkinTest, HelpAndLinksOpenThroughTheShell) {
     click(w().Label1);
     click(w().Label5);
     ASSERT_EQ(sim.opened.size(), 3u);
-    EXPECT_EQ(sim.opened[0].target, startup::AppFolder() + "help\\help.htm");
-    EXPECT_EQ(sim.opened[1].target, "https://example.org/autorun");
-    EXPECT_EQ(sim.opened[2].target, "https://example.org/autorun");
+    // The help page by its full path, whether or not the disc has it.
+    EXPECT_EQ(sim.opened[0], startup::AppFolder() + "help/help.htm");
+    EXPECT_EQ(sim.opened[1], "https://example.org/autorun");
+    EXPECT_EQ(sim.opened[2], "https://example.org/autorun");
     // Help has no release reaction: it stays highlighted after a click.
     moveOver(w().Image1);
     click(w().Image1);
@@ -125,4 +126,22 @@ TEST_F(SkinTest, BackgroundDragsTheWindowWithTheLeftButtonAlone) {
     moveOver(w(), at + QPoint(40, 25), Qt::LeftButton);
     release(w(), at + QPoint(40, 25));
     EXPECT_NE(w().pos(), start);
+}
+
+// A press on a button, a label or the picture area, then moves with the left
+// button held: the window is not dragged (the button shows its hover picture).
+TEST_F(SkinTest, PressAndMoveOverAControlNeverDrags) {
+    playLesson();
+    QWidget* const targets[] = {&w().Image1, &w().imgPlay, &w().Label1, &w().picPlay};
+    const QPoint start = w().pos();
+    for (size_t i = 0; i < std::size(targets); ++i) {
+        SCOPED_TRACE(i);
+        QWidget& target = *targets[i];
+        press(target);
+        moveOver(target, {3, 2}, Qt::LeftButton);
+        moveOver(target, {12, 9}, Qt::LeftButton);
+        release(target, {12, 9});
+        EXPECT_EQ(w().pos(), start);
+    }
+    EXPECT_TRUE(fixture::showsSkin(w().Image1.picture(), "image\\help_h.jpg"));
 }

@@ -197,6 +197,24 @@ TEST_F(GradientTest, SystemColourStopsItsGradient) {
     EXPECT_EQ(pixel(80, 100), 0xFFFFFFFFu);
 }
 
+// Two equal system colours paint one box in the colour they stand for (the
+// palette's, as the background does), not the black of their low bits.
+TEST_F(GradientTest, EqualSystemColoursPaintThePaletteColour) {
+    QPalette palette = bar.palette();
+    palette.setColor(QPalette::Button, QColor(0x12, 0x9C, 0x56));
+    palette.setColor(QPalette::Base, QColor(0xE0, 0x30, 0x70));
+    bar.setPalette(palette);
+    bar.setGotTopColor(0x8000000F);  // button face
+    bar.setGotBottomColor(0x8000000F);
+    bar.setTopColor(0x80000005);  // window
+    bar.setBottomColor(0x80000005);
+    bar.setValue(50);
+    for (int y : {0, 50, 109}) {
+        EXPECT_EQ(pixel(10, y), qRgb(0x12, 0x9C, 0x56)) << y;
+        EXPECT_EQ(pixel(80, y), qRgb(0xE0, 0x30, 0x70)) << y;
+    }
+}
+
 TEST_F(SliderTest, CaptionShowsAtTheNextRedrawOnly) {
     bar->setValue(50);
     const QImage before = grab();

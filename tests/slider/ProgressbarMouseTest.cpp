@@ -3,7 +3,10 @@
 #include "SkinStrip.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
+#include <QTest>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -177,4 +180,32 @@ TEST_F(SliderMouseTest, HiddenThumbLeavesItsWidthOutOfTheValue) {
     press(1000);  // 745 x 100 / 3090 = 24.1
     EXPECT_EQ(bar->Value(), 24);
     EXPECT_EQ(std::count(log.begin(), log.end(), "Over") + std::count(log.begin(), log.end(), "Out"), 0);
+}
+
+// The leave watch with the platform's own question (which window is under the
+// real pointer), not a stand-in: the hover ends only once the pointer is off.
+TEST_F(SliderTest, LeaveWatchAsksWhereTheRealPointerIs) {
+    bar->setCanMove(true);
+    bar->move(100, 100);
+    bar->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.get()));
+    std::vector<std::string> log;
+    bar->MouseOverCmd = [&] { log.push_back("Over"); };
+    bar->MouseOutCmd = [&] { log.push_back("Out"); };
+
+    const QPoint onThumb(120, 4);  // 1800 twips
+    QCursor::setPos(bar->mapToGlobal(onThumb));
+    Send(*bar, QEvent::MouseMove, 1800, Qt::NoButton, Qt::NoButton);
+    platform.advance(0.05);
+    const auto outs = [&] { return std::count(log.begin(), log.end(), "Out"); };
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(outs(), 0) << "the pointer is still over the control";
+    EXPECT_TRUE(bar->fields().mHover);
+
+    QCursor::setPos(bar->mapToGlobal(QPoint(0, 0)) + QPoint(400, 300));
+    platform.advance(0.02);
+    EXPECT_EQ(outs(), 1);
+    EXPECT_EQ(log.back(), "Out");
+    EXPECT_FALSE(bar->fields().mHover);
+    EXPECT_FALSE(bar->Timer1().Enabled());
 }

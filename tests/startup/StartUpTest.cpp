@@ -6,6 +6,7 @@
 #include "startup/WindowOpeners.h"
 #include "support/DiscFixture.h"
 #include "support/SimPlatform.h"
+#include "ui/DiscFiles.h"
 #include "ui/Errors.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,18 @@ TEST_F(StartUpTest, FolderWithOnlyTheDirectoryAttributeIsMissing) {
     EXPECT_EQ(StartUp(), StartUpOutcome::MissingIntroFile);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, missingMessage(disc.path() + "clips"));
+}
+
+// A folder with further attribute bits than the directory's passes the check:
+// a hidden one (18) is taken as present. (A read-only one, 17, cannot be
+// made by a test that runs as root, whom nothing refuses writing.)
+TEST_F(StartUpTest, HiddenFolderPassesTheIntroCheck) {
+    disc.writeIni(IniBuilder().section("main").key("header", ".clips").bytes());
+    disc.mkdir(".clips");
+    ASSERT_EQ(ui::GetFileAttributes(disc.path() + ".clips"), 18);
+    EXPECT_EQ(StartUp(), StartUpOutcome::IntroOpened);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(introOpened, 1);
 }
 
 TEST_F(StartUpTest, TrailingCommaInHeaderNamesTheFolderItself) {

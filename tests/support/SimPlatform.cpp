@@ -133,7 +133,7 @@ void SimPlatform::messageBox(const QString& text, int style, const QString& titl
 
 void SimPlatform::errorReport(const QString& text) { errorReports.push_back(text); }
 
-void SimPlatform::shellOpen(const QString& target, const QString& baseFolder) { opened.push_back({target, baseFolder}); }
+void SimPlatform::shellOpen(const QString& argument) { opened.push_back(argument); }
 
 void SimPlatform::endProcess(int code) {
     if (!exitCode) exitCode = code;

@@ -33,11 +33,8 @@ public:
     };
     std::vector<Message> messages;
     std::vector<QString> errorReports;
-    struct Opened {
-        QString target;
-        QString baseFolder;
-    };
-    std::vector<Opened> opened;
+    // The arguments handed to the desktop's opener, in order.
+    std::vector<QString> opened;
     std::optional<int> exitCode;
     // Answers a modal form; it must unload the form (else the test fails).
     std::function<void(ui::Form&)> onModal;
@@ -58,7 +55,7 @@ public:
     void runModal(ui::Form& form) override;
     void messageBox(const QString& text, int style, const QString& title) override;
     void errorReport(const QString& text) override;
-    void shellOpen(const QString& target, const QString& baseFolder) override;
+    void shellOpen(const QString& argument) override;
     void endProcess(int code) override;
     std::unique_ptr<ui::MediaGraph> createGraph() override;
 

@@ -1,4 +1,4 @@
-#include "app/FirstPaintProbe.h"
+#include "FirstPaintProbe.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -34,7 +34,4 @@ private:
 
 }  // namespace
 
-void InstallFirstPaintProbeIfAsked(QApplication& app) {
-    if (qEnvironmentVariableIsEmpty("AUTORUN_BENCH_FIRST_PAINT")) return;
-    app.installEventFilter(new FirstPaintProbe);
-}
+void InstallFirstPaintProbe(QApplication& app) { app.installEventFilter(new FirstPaintProbe); }
