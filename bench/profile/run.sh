@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # disc-check --json on discs whose AUTORUN.INF a hostile or careless author
 # made large, two sizes side by side: 1 and 10 MB of ordinary [main] lines,
-# 1 and 10 MB of 200 KB lines, and a 9 KB [menu] of 325 identical rectangles
-# shown on 42 pages. Prints CPU seconds (user + sys), peak RSS and the size of
+# 1 and 10 MB of 200 KB lines, a 9 KB [menu] of 325 identical rectangles
+# shown on 42 pages, and 31 pages whose range each covers items 1 to 32767. Prints CPU seconds (user + sys), peak RSS and the size of
 # the report, the median of ROUNDS runs (default 3), each disc in turn.
 #
 #   bench/profile/run.sh BUILD_DIR [ROUNDS]
@@ -42,12 +42,21 @@ make_overlaps() {
     }' > "$1/AUTORUN.INF"
 }
 
+make_ranges() {
+    mkdir -p "$1"
+    awk 'BEGIN {
+        for (p = 0; p < 31; ++p) { face = face (p ? "," : "") "a.jpg"; loop = loop (p ? "," : "") "1-32767" }
+        printf "[main]\r\nheader=\r\nlaster=\r\nface=%s\r\nnewloop=%s\r\n[menu]\r\n1list=1,1,9,9,#url,x\r\n", face, loop
+    }' > "$1/AUTORUN.INF"
+}
+
 make_inf "$work/ordinary-1MB" 1 ordinary
 make_inf "$work/ordinary-10MB" 10 ordinary
 make_inf "$work/long-lines-1MB" 1 long
 make_inf "$work/long-lines-10MB" 10 long
 make_overlaps "$work/overlaps-9KB"
-discs="ordinary-1MB ordinary-10MB long-lines-1MB long-lines-10MB overlaps-9KB"
+make_ranges "$work/wide-ranges"
+discs="ordinary-1MB ordinary-10MB long-lines-1MB long-lines-10MB overlaps-9KB wide-ranges"
 
 for ((round = 0; round < rounds; ++round)); do
     for disc in $discs; do
