@@ -27,7 +27,8 @@ QByteArray ReadConfigFile(const QString& file);
 // The configuration file read and prepared once: the same parse is handed out
 // for as long as the file's size and modification time stay as they were (one
 // stat per call), and a changed file is read again. A missing file gives a
-// Profile of no file. The values below all come from here.
+// Profile of no file. The values below all come from here. For the
+// user-interface thread only (the parse remembers its answers unguarded).
 std::shared_ptr<const Profile> ReadProfile(const QString& file);
 
 // One value: spaces around it and one pair of enclosing quotes dropped, cut to

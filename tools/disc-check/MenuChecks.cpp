@@ -17,25 +17,48 @@ using namespace startup;
 
 namespace {
 
-MenuEntry* FindItem(DiscReport& r, const QString& key) { return const_cast<MenuEntry*>(r.item(key)); }
-
 QString PageWhere(int page) { return QStringLiteral("[main] newloop, page %1").arg(page); }
 
+// The items of a page's range that are in [menu], by item number, in order:
+// the entries whose key is an item key (a number in decimal and "list"). A
+// range can cover 65,536 numbers on each page; the checks walk the entries
+// in it, not the numbers.
+using NumberedItems = std::vector<std::pair<int, MenuEntry*>>;
+
+NumberedItems NumberItems(DiscReport& r) {
+    NumberedItems items;
+    for (MenuEntry& e : r.menu) {
+        const QString key = e.key.toCaseFolded();
+        if (!key.endsWith(QLatin1String("list"))) continue;
+        bool ok = false;
+        const int n = key.left(key.size() - 4).toInt(&ok);
+        if (ok && ItemKey(n) == key) items.emplace_back(n, &e);
+    }
+    std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return items;
+}
+
+// The entries of items with first <= number <= last.
+std::pair<NumberedItems::const_iterator, NumberedItems::const_iterator> InRange(const NumberedItems& items, int first,
+                                                                                int last) {
+    const auto begin = std::lower_bound(items.begin(), items.end(), first,
+                                        [](const auto& item, int n) { return item.first < n; });
+    const auto end = std::upper_bound(begin, items.end(), last, [](int n, const auto& item) { return n < item.first; });
+    return {begin, end};
+}
+
 // Items first..last that have no key, reported as runs ("items 4 to 9").
-void ReportMissingKeys(DiscReport& r, int page, const std::vector<int>& missing) {
-    for (size_t i = 0; i < missing.size();) {
-        size_t j = i;
-        while (j + 1 < missing.size() && missing[j + 1] == missing[j] + 1) ++j;
-        const QString items = i == j ? QStringLiteral("Item %1 (key %2) is").arg(missing[i]).arg(ItemKey(missing[i]))
-                                     : QStringLiteral("Items %1 to %2 (keys %3 to %4) are")
-                                           .arg(missing[i])
-                                           .arg(missing[j])
-                                           .arg(ItemKey(missing[i]), ItemKey(missing[j]));
+void ReportMissingKeys(DiscReport& r, int page, const std::vector<std::pair<int, int>>& missing) {
+    for (const auto& [from, to] : missing) {
+        const QString items = from == to ? QStringLiteral("Item %1 (key %2) is").arg(from).arg(ItemKey(from))
+                                         : QStringLiteral("Items %1 to %2 (keys %3 to %4) are")
+                                               .arg(from)
+                                               .arg(to)
+                                               .arg(ItemKey(from), ItemKey(to));
         AddError(r, PageWhere(page),
                  QStringLiteral("%1 in the page's range but not in [menu]; moving the mouse over the page would end "
                                 "the player. Add the items or narrow the range.")
                      .arg(items));
-        i = j + 1;
     }
 }
 
@@ -139,12 +162,11 @@ bool Overlap(const MenuEntry& a, const MenuEntry& b) {
 // shown on forty pages made millions of warnings.
 constexpr int kOverlapsListedPerPage = 20;
 
-void CheckOverlaps(DiscReport& r, const MenuPage& page) {
+void CheckOverlaps(DiscReport& r, const MenuPage& page, const NumberedItems& numbered) {
     std::vector<const MenuEntry*> items;
-    for (int i = page.range->first; i <= page.range->last; ++i) {
-        const MenuEntry* e = r.item(ItemKey(i));
-        if (e && e->rectError.isEmpty()) items.push_back(e);
-    }
+    const auto [begin, end] = InRange(numbered, page.range->first, page.range->last);
+    for (auto it = begin; it != end; ++it)
+        if (it->second->rectError.isEmpty()) items.push_back(it->second);
     int pairs = 0;
     for (size_t i = 0; i < items.size(); ++i)
         for (size_t j = i + 1; j < items.size(); ++j)
@@ -167,6 +189,7 @@ void CheckOverlaps(DiscReport& r, const MenuPage& page) {
 }  // namespace
 
 void CheckMenuPages(DiscReport& r) {
+    const NumberedItems numbered = NumberItems(r);
     for (int p = 1; p <= r.face.size(); ++p) {
         MenuPage page;
         page.page = p;
@@ -188,13 +211,16 @@ void CheckMenuPages(DiscReport& r) {
             }
         }
         if (page.range) {
-            std::vector<int> missing;
-            for (int i = page.range->first; i <= page.range->last; ++i) {
-                if (MenuEntry* e = FindItem(r, ItemKey(i)))
-                    e->onSomePage = true;
-                else
-                    missing.push_back(i);
+            // The numbers between the entries in the range are the missing items.
+            std::vector<std::pair<int, int>> missing;
+            int next = page.range->first;
+            const auto [begin, end] = InRange(numbered, page.range->first, page.range->last);
+            for (auto it = begin; it != end; ++it) {
+                it->second->onSomePage = true;
+                if (it->first > next) missing.emplace_back(next, it->first - 1);
+                next = it->first + 1;
             }
+            if (next <= page.range->last) missing.emplace_back(next, page.range->last);
             ReportMissingKeys(r, p, missing);
             if (page.range->first > page.range->last)
                 AddWarning(r, PageWhere(p),
@@ -228,7 +254,7 @@ void CheckMenuPages(DiscReport& r) {
         CheckClick(r, e);
     }
     for (const MenuPage& page : r.pages)
-        if (page.range) CheckOverlaps(r, page);
+        if (page.range) CheckOverlaps(r, page, numbered);
 }
 
 }  // namespace disccheck
