@@ -252,7 +252,9 @@ void IsoFileSystem::matchPlainNames(const std::vector<IsoNode>& primary, std::ve
             }
             if (match < 0) continue;
             counterpart[size_t(c)] = match;
-            node.plainName = primary[size_t(match)].plainName;
+            // The name the primary tree gives: its Rock Ridge name when it has
+            // one (a copy keeps that long name), else the plain ISO name.
+            node.plainName = primary[size_t(match)].name;
             node.form2 = node.form2 || primary[size_t(match)].form2;
         }
     }

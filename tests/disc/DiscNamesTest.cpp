@@ -54,7 +54,15 @@ TEST(DiscNames, JolietKeepsChineseNamesWholeAndMatchesWithoutCase) {
 
     const disc::NodeInfo exact = image->stat(QStringLiteral("image/Play.jpg"));
     EXPECT_FALSE(exact.caseDiffers);
-    EXPECT_TRUE(image->stat(QStringLiteral("a RATHER long name for a lesson file.txt")).jolietOnly);
+    // The long name is also the Rock Ridge name: a copy keeps it.
+    EXPECT_FALSE(image->stat(QStringLiteral("a RATHER long name for a lesson file.txt")).jolietOnly);
+    // Without Rock Ridge only Joliet spells it so.
+    const QString jolietOnly = images.makeJolietOnlyIso(disc.path());
+    ASSERT_FALSE(jolietOnly.isEmpty()) << images.error().toStdString();
+    auto withoutRockRidge = openOrFail(jolietOnly);
+    ASSERT_TRUE(withoutRockRidge);
+    EXPECT_TRUE(withoutRockRidge->stat(QStringLiteral("a RATHER long name for a lesson file.txt")).jolietOnly);
+    EXPECT_FALSE(withoutRockRidge->stat(QStringLiteral("IMAGE/play.JPG")).jolietOnly);
     EXPECT_TRUE(image->stat(QStringLiteral("课程一")).isDir);
     EXPECT_FALSE(image->stat(QStringLiteral("课程")).exists);
     EXPECT_FALSE(image->stat(QStringLiteral("image/Play.jpg/x")).exists);

@@ -42,6 +42,12 @@ QString ImageFixture::makeJolietIso(const QString& folder, const QString& name) 
                {"-as", "mkisofs", "-quiet", "-J", "-joliet-long", "-R", "-V", "DISC", "-o", out, folder}, out);
 }
 
+QString ImageFixture::makeJolietOnlyIso(const QString& folder, const QString& name) {
+    const QString out = path() + name;
+    return run(QStringLiteral("xorriso"),
+               {"-as", "mkisofs", "-quiet", "-J", "-joliet-long", "--norock", "-V", "DISC", "-o", out, folder}, out);
+}
+
 QString ImageFixture::makeRockRidgeIso(const QString& folder, const QString& name) {
     const QString out = path() + name;
     return run(QStringLiteral("xorriso"), {"-as", "mkisofs", "-quiet", "-R", "-V", "DISC", "-o", out, folder}, out);

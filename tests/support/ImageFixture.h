@@ -26,6 +26,8 @@ public:
     // An ISO with Joliet (long names, "xorriso -as mkisofs -J -joliet-long -R")
     // and Rock Ridge: names as written in the folder, Chinese included.
     QString makeJolietIso(const QString& folder, const QString& name = QStringLiteral("joliet.iso"));
+    // An ISO with Joliet names and plain ISO 9660 names, no Rock Ridge.
+    QString makeJolietOnlyIso(const QString& folder, const QString& name = QStringLiteral("jolietonly.iso"));
     // An ISO with Rock Ridge names only (no Joliet tree).
     QString makeRockRidgeIso(const QString& folder, const QString& name = QStringLiteral("rockridge.iso"));
     // A plain ISO 9660 level-1 image: 8.3 upper-case names with ";1", no

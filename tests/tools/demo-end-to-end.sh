@@ -37,10 +37,10 @@ fi
 work=$2
 # Titles of the player's windows, as the window manager reads them. The intro
 # window and the confirmation dialog have no caption of their own: they carry
-# the application's name.
+# the product title, as the message boxes do.
 main_title="多媒体教学光盘"
-intro_title="autorun"
-confirm_title="autorun"
+intro_title="$main_title"
+confirm_title="$main_title"
 error_title="错误"
 
 ox=0     # the main window's top-left corner on the screen, read from the
