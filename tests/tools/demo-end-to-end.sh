@@ -10,19 +10,29 @@
 # the program ends by itself. Then a disc whose intro clip is missing: the
 # start-up message is answered with Enter, and once more with Esc, and the
 # player ends after it each time.
-#   demo-end-to-end.sh PATH_TO_MAKE_DEMO_DISC PATH_TO_AUTORUN
+#   demo-end-to-end.sh PATH_TO_MAKE_DEMO_DISC PATH_TO_AUTORUN [iso]
+# With "iso" the same road runs on an ISO image of the demo disc (Joliet and
+# Rock Ridge, made by xorriso) given to the player as its argument; the image
+# must be unchanged afterwards.
 # Exit status 77 (skipped) when xvfb-run, openbox, xdotool, xprop, ImageMagick
 # or ffmpeg is missing.
 set -euo pipefail
 
 if [ "${1:-}" != "--inside" ]; then
-  [ $# -eq 2 ] || { echo "usage: $0 MAKE_DEMO_DISC AUTORUN" >&2; exit 2; }
-  for tool in xvfb-run openbox xdotool xprop import convert ffmpeg; do
+  [ $# -eq 2 ] || [ $# -eq 3 ] || { echo "usage: $0 MAKE_DEMO_DISC AUTORUN [iso]" >&2; exit 2; }
+  tools="xvfb-run openbox xdotool xprop import convert ffmpeg"
+  [ "${3:-}" = iso ] && tools="$tools xorriso sha256sum"
+  for tool in $tools; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   "$1" "$work/disc" >"$work/make.log" 2>&1 || { cat "$work/make.log"; exit 1; }
+  if [ "${3:-}" = iso ]; then
+    xorriso -as mkisofs -quiet -J -joliet-long -R -o "$work/disc.iso" "$work/disc" >"$work/iso.log" 2>&1 ||
+      { cat "$work/iso.log"; exit 1; }
+    sha256sum "$work/disc.iso" >"$work/disc.iso.sha256"
+  fi
   cp "$2" "$work/disc/autorun"
   status=0
   xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$work" || status=$?
@@ -165,7 +175,11 @@ wm_up || { echo "FAIL: openbox did not start"; exit 1; }
 echo "ok: openbox runs"
 
 cd "$work/disc"
-./autorun >"$work/player.log" 2>&1 &
+if [ -f "$work/disc.iso" ]; then
+  ./autorun "$work/disc.iso" >"$work/player.log" 2>&1 &
+else
+  ./autorun >"$work/player.log" 2>&1 &
+fi
 player=$!
 trap 'kill $player 2>/dev/null || true' EXIT
 
@@ -296,6 +310,12 @@ wait_for "the outro" 15 outro_shows
 wait_gone $player 20
 trap - EXIT
 echo "ok: the player ended after the outro"
+
+if [ -f "$work/disc.iso" ]; then
+  sha256sum --status -c "$work/disc.iso.sha256" || { echo "FAIL: the image changed"; exit 1; }
+  echo "ok: the image is unchanged"
+  exit 0
+fi
 
 # A disc whose intro clip is missing: the start-up message names it, under the
 # title "错误"; Enter answers it, and Esc too; the player ends after it.
