@@ -1,36 +1,17 @@
 // The player started with a disc as its argument, as its own process on the
 // offscreen platform: a disc image is read as the folder it was made from,
 // and a disc that cannot be opened ends the player with one message naming it.
+#include "PlayerProcess.h"
 #include "support/DiscFixture.h"
 #include "support/ImageFixture.h"
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct PlayerRun {
-    int exitCode = -1;
-    QString errors;
-};
-
-PlayerRun startPlayer(const QString& disc) {
-    QProcess process;
-    process.setWorkingDirectory(QStringLiteral("/"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(AUTORUN_BINARY), {disc});
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
-            QString::fromUtf8(process.readAllStandardError())};
-}
+PlayerRun startPlayer(const QString& disc) { return RunPlayer(QStringLiteral(AUTORUN_BINARY), {disc}); }
 
 }  // namespace
 

@@ -1,35 +1,18 @@
 // The player copied into a disc folder and started as its own process, from
 // another working directory, on the offscreen platform: the outcomes of
 // start-up that end the process.
+#include "PlayerProcess.h"
 #include "support/DiscFixture.h"
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct PlayerRun {
-    int exitCode = -1;
-    QString errors;
-};
 
 PlayerRun startPlayer(fixture::DiscFixture& disc) {
     const QString player = disc.filePath("autorun");
     QFile::copy(QStringLiteral(AUTORUN_BINARY), player);
     QFile::setPermissions(player, QFile::ReadOwner | QFile::ExeOwner);
-    QProcess process;
-    process.setWorkingDirectory(QStringLiteral("/"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(env);
-    process.start(player, {});
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunPlayer(player, {});
 }
 
 }  // namespace
