@@ -13,7 +13,7 @@ namespace {
 
 class IsoImage final : public Image {
 public:
-    IsoImage(SourceSpec spec, std::unique_ptr<SectorReader> reader) : spec_(std::move(spec)), reader_(std::move(reader)) {}
+    IsoImage(SectorSource source, std::unique_ptr<SectorReader> reader) : source_(std::move(source)), reader_(std::move(reader)) {}
 
     bool read(QString* why) { return fs_.read(*reader_, why); }
 
@@ -50,7 +50,7 @@ public:
         int index = -1;
         const NodeInfo info = fs_.stat(path, &index);
         if (!info.exists || info.isDir) return nullptr;
-        auto reader = withTestDelay(makeSectorReader(spec_, nullptr));  // a handle of the stream's own
+        auto reader = withTestDelay(makeSectorReader(source_, nullptr));  // a handle of the stream's own
         if (!reader) return nullptr;
         return std::make_unique<SectorClipStream>(std::move(reader), fs_.nodes()[size_t(index)]);
     }
@@ -58,7 +58,7 @@ public:
     std::vector<ImageProblem> problems() const override { return fs_.problems(); }
 
 private:
-    SourceSpec spec_;
+    SectorSource source_;
     std::unique_ptr<SectorReader> reader_;
     IsoFileSystem fs_;
 };
@@ -68,11 +68,11 @@ private:
 std::unique_ptr<Image> Image::open(const QString& path, QString* why) {
     silenceLibcdio();
     QString reason;
-    SourceSpec spec;
+    SectorSource source;
     std::unique_ptr<SectorReader> reader;
-    if (findImageSource(path, spec, &reason)) reader = makeSectorReader(spec, &reason);
+    if (findImageSource(path, source, &reason)) reader = makeSectorReader(source, &reason);
     if (reader) {
-        auto image = std::make_unique<IsoImage>(std::move(spec), std::move(reader));
+        auto image = std::make_unique<IsoImage>(std::move(source), std::move(reader));
         if (image->read(&reason)) return image;
     }
     if (why) *why = reason;

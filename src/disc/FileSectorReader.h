@@ -5,7 +5,7 @@
 
 namespace disc {
 
-// Null with why set when a file of the spec cannot be opened.
+// Null with why set when a file of the source cannot be opened.
 std::unique_ptr<SectorReader> makeFileSectorReader(const std::vector<Segment>& segments, QString* why);
 
 }  // namespace disc

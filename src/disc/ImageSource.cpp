@@ -29,7 +29,7 @@ QByteArray readAt(QFile& f, qint64 offset, qint64 length) {
     return f.read(length);
 }
 
-bool cueSource(const QString& path, SourceSpec& spec, QString* why) {
+bool cueSource(const QString& path, SectorSource& source, QString* why) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return fail(why, QStringLiteral("cannot open %1: %2").arg(path, f.errorString()));
     if (f.size() > kMaxCueBytes) return fail(why, QStringLiteral("the cue sheet is too large to be one"));
@@ -45,24 +45,24 @@ bool cueSource(const QString& path, SourceSpec& spec, QString* why) {
         paths.push_back(found);
         sizes.push_back(QFileInfo(found).size());
     }
-    spec.segments = layOutCueSheet(sheet, paths, sizes);
-    if (spec.segments.empty()) return fail(why, QStringLiteral("the files named by the cue sheet hold no sectors"));
+    source.segments = layOutCueSheet(sheet, paths, sizes);
+    if (source.segments.empty()) return fail(why, QStringLiteral("the files named by the cue sheet hold no sectors"));
     return true;
 }
 
 }  // namespace
 
-bool findImageSource(const QString& path, SourceSpec& spec, QString* why) {
-    spec = {};
+bool findImageSource(const QString& path, SectorSource& source, QString* why) {
+    source = {};
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return fail(why, QStringLiteral("no such image file or drive: %1").arg(path));
     if (S_ISBLK(st.st_mode)) {
-        spec.device = path;
+        source.device = path;
         return true;
     }
     if (!S_ISREG(st.st_mode)) return fail(why, QStringLiteral("not an image file or a drive: %1").arg(path));
-    if (QFileInfo(path).suffix().compare(u"cue", Qt::CaseInsensitive) == 0) return cueSource(path, spec, why);
+    if (QFileInfo(path).suffix().compare(u"cue", Qt::CaseInsensitive) == 0) return cueSource(path, source, why);
 
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return fail(why, QStringLiteral("cannot open %1: %2").arg(path, f.errorString()));
@@ -75,12 +75,12 @@ bool findImageSource(const QString& path, SourceSpec& spec, QString* why) {
         if (size - footer - chunks > kMaxNrgChunkBytes)
             return fail(why, QStringLiteral("the NRG image is damaged: its chunks are too large"));
         const QByteArray bytes = readAt(f, chunks, size - footer - chunks);
-        return parseNrgChunks(bytes, path, chunks, spec.segments, why) == NrgResult::Nrg;
+        return parseNrgChunks(bytes, path, chunks, source.segments, why) == NrgResult::Nrg;
     }
 
     const QByteArray head = readAt(f, 0, 16);
     auto whole = [&](SectorLayout layout) {
-        spec.segments.push_back({path, 0, layout, 0, size / bytesPerSector(layout)});
+        source.segments.push_back({path, 0, layout, 0, size / bytesPerSector(layout)});
         return true;
     };
     if (isSync(head, 0)) return whole(SectorLayout::Raw2352);

@@ -8,6 +8,6 @@
 namespace disc {
 
 // False with why set (one line, in English) when path is nothing that holds a disc.
-bool findImageSource(const QString& path, SourceSpec& spec, QString* why);
+bool findImageSource(const QString& path, SectorSource& source, QString* why);
 
 }  // namespace disc

@@ -56,8 +56,8 @@ int bytesPerSector(SectorLayout layout) {
     return kDataBytes;
 }
 
-std::unique_ptr<SectorReader> makeSectorReader(const SourceSpec& spec, QString* why) {
-    return spec.device.isEmpty() ? makeFileSectorReader(spec.segments, why) : makeDriveSectorReader(spec.device, why);
+std::unique_ptr<SectorReader> makeSectorReader(const SectorSource& source, QString* why) {
+    return source.device.isEmpty() ? makeFileSectorReader(source.segments, why) : makeDriveSectorReader(source.device, why);
 }
 
 std::unique_ptr<SectorReader> withTestDelay(std::unique_ptr<SectorReader> reader) {

@@ -54,14 +54,14 @@ struct Segment {
 };
 
 // Where an image's sectors come from: a drive (device set) or files.
-struct SourceSpec {
+struct SectorSource {
     QString device;
     std::vector<Segment> segments;
 };
 
 // A reader with handles of its own over the source (a new file descriptor per
 // file, a new libcdio handle for a drive). Null with why set when it fails.
-std::unique_ptr<SectorReader> makeSectorReader(const SourceSpec& spec, QString* why);
+std::unique_ptr<SectorReader> makeSectorReader(const SectorSource& source, QString* why);
 
 // The reader itself, or, while a test read delay is set (DiscTestHooks.h),
 // the reader slowed down by it.
