@@ -2,7 +2,6 @@
 
 #include "ui/DiscFiles.h"
 
-#include <QFileInfo>
 #include <QHash>
 
 namespace startup {

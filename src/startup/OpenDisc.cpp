@@ -2,7 +2,6 @@
 #include "startup/DiscConfig.h"
 #include "ui/DiscFiles.h"
 #include "ui/DiscMount.h"
-#include <QDir>
 #include <QFileInfo>
 
 namespace startup {
