@@ -157,7 +157,8 @@ public:
     // A new picture holding the rectangle (pixels) of thePicture.
     ui::Picture PicToPic(const ui::Picture& thePicture, int32_t LeftSrc, int32_t TopSrc, int32_t WidthSrc,
                          int32_t HeightSrc);
-    // Repaints the whole control (the setters, resizes and mouse handling call it).
+    // Composes the whole control anew (the setters, resizes and mouse handling
+    // call it); the window repaints only when the picture changed.
     void Redraw();
 
     // The stored property set: saving writes what differs from the save
@@ -210,6 +211,7 @@ private:
     template <typename T>
     void storeAndRedraw(T& field, T value, const QString& name);
     void applyCursor();
+    void showIfChanged();
 
     ProgressbarFields f_;
     ui::Picture mouseIcon_;
@@ -221,6 +223,7 @@ private:
     uint32_t backColor_ = 0x8000000F;  // the button face colour
     bool pressedInside_ = false;        // a left press that may end in Click
     QImage surface_;                    // the drawing surface every redraw composes
+    QImage shown_;                      // what the window was last asked to show
     ui::Timer timer1_;
     WindowAtCursor windowAtCursor_;
 };

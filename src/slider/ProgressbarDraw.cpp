@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace slider {
@@ -187,6 +188,18 @@ void Progressbar::Redraw() {
                                             f_.mCmdTop, ThumbKeyColour);
         });
     }
+    showIfChanged();
+}
+
+// The host assigns Value every 10 ms while a file plays, but the thumb moves a
+// pixel only every few assignments: a surface equal to the one on screen asks
+// for no repaint (and so no copy to the window system).
+void Progressbar::showIfChanged() {
+    if (!shown_.isNull() && shown_.size() == surface_.size() &&
+        std::memcmp(shown_.constBits(), surface_.constBits(), size_t(surface_.sizeInBytes())) == 0)
+        return;
+    if (shown_.size() != surface_.size()) shown_ = QImage(surface_.size(), surface_.format());
+    if (!shown_.isNull()) std::memcpy(shown_.bits(), surface_.constBits(), size_t(surface_.sizeInBytes()));
     update();
 }
 

@@ -3,6 +3,8 @@
 #include "SkinStrip.h"
 
 #include "ui/Errors.h"
+#include <QCoreApplication>
+#include <QEvent>
 
 using slider::Progressbar;
 
@@ -239,4 +241,34 @@ TEST_F(SliderTest, MaxZeroPutsTheThumbAtTheLeftWithoutFailing) {
     EXPECT_LT(bar->fields().mCmdLeft, -1e12f);
     EXPECT_EQ(pixel(0, 4), skin::LeftCap);
     EXPECT_EQ(pixel(239, 4), skin::RightCap);
+}
+
+// The host assigns Value every 10 ms while the thumb moves a pixel only every
+// few assignments: an assignment that leaves the picture as it is asks for no
+// repaint, and one that moves the thumb still repaints it where it went.
+TEST_F(SliderTest, RepaintsOnlyWhenThePictureChanges) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    bar->setMax(10000);
+    bar->setValue(5000);
+    bar->show();
+    QCoreApplication::processEvents();
+    const QImage before = grab();
+    bar->installEventFilter(&counter);
+
+    // 190 pixels of track for 10000 steps: 5000 and 5010 put the thumb on the same pixel.
+    bar->setValue(5010);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+
+    bar->setValue(9000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    bar->removeEventFilter(&counter);
+    EXPECT_NE(grab(), before);
 }
