@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     }
     const QString size = args.value(2, QStringLiteral("natural"));
     const QString scaling = args.value(3);
+    if (scaling == QLatin1String("source")) ui::VideoWindow::setScaling(ui::VideoScaling::InSource);
     if (scaling == QLatin1String("painter")) ui::VideoWindow::setScaling(ui::VideoScaling::InPainter);
     if (scaling == QLatin1String("smooth")) ui::VideoWindow::setScaling(ui::VideoScaling::InPainterSmooth);
 

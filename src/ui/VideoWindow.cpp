@@ -8,9 +8,10 @@ namespace ui {
 
 namespace {
 
-// Stretching while painting, interpolated, costs least for a full-screen
-// picture (bench/README.md, media section).
-VideoScaling currentScaling = VideoScaling::InPainterSmooth;
+// Drawing a smaller picture in the source and stretching a larger one while
+// painting costs least at window size and at full screen alike
+// (bench/README.md, media section).
+VideoScaling currentScaling = VideoScaling::BySize;
 
 // The child widget itself: paints the source's frame over its whole area and
 // lets every input event through to the owner below it.
@@ -32,7 +33,7 @@ protected:
         } else if (frame.size() == size()) {
             painter.drawImage(QPoint(0, 0), frame);
         } else {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, currentScaling == VideoScaling::InPainterSmooth);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, currentScaling != VideoScaling::InPainter);
             painter.drawImage(rect(), frame);
         }
     }
@@ -78,8 +79,20 @@ void VideoWindow::frameReady() {
 }
 
 QSize VideoWindow::drawingSize(QSize naturalSize) const {
-    if (currentScaling != VideoScaling::InSource || !d_->widget || !d_->widget->isVisible()) return naturalSize;
-    return d_->rect.size();
+    if (!d_->widget || !d_->widget->isVisible()) return naturalSize;
+    return frameSizeFor(d_->rect.size(), naturalSize);
+}
+
+QSize VideoWindow::frameSizeFor(QSize area, QSize naturalSize) {
+    if (!naturalSize.isValid()) return area;
+    switch (currentScaling) {
+        case VideoScaling::InSource: return area;
+        case VideoScaling::InPainter:
+        case VideoScaling::InPainterSmooth: return naturalSize;
+        case VideoScaling::BySize: break;
+    }
+    const qint64 areaPixels = qint64(area.width()) * area.height();
+    return areaPixels <= qint64(naturalSize.width()) * naturalSize.height() ? area : naturalSize;
 }
 
 void VideoWindow::setScaling(VideoScaling scaling) { currentScaling = scaling; }

@@ -29,8 +29,10 @@ public:
 // Who scales the picture to the window's size: the frame source (drawing
 // straight at the window's size) or the window's painter (stretching a frame
 // drawn at the video's own size, taking the nearest pixel or, smooth,
-// interpolating). Chosen by measurement, see bench/README.md.
-enum class VideoScaling { InSource, InPainter, InPainterSmooth };
+// interpolating). BySize lets the source draw a picture made smaller (one
+// pass, fewer pixels to convert) and the painter stretch, smoothly, one made
+// larger. Chosen by measurement, see bench/README.md.
+enum class VideoScaling { InSource, InPainter, InPainterSmooth, BySize };
 
 class VideoWindow {
 public:
@@ -54,6 +56,9 @@ public:
     // How frames are scaled to the window; one choice for the whole process.
     static void setScaling(VideoScaling scaling);
     static VideoScaling scaling();
+    // The size a frame for an area is drawn at under the current scaling:
+    // the area's own, or the video's natural size for the painter to stretch.
+    static QSize frameSizeFor(QSize area, QSize naturalSize);
 
 private:
     struct Impl;

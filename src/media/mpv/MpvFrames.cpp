@@ -18,8 +18,7 @@ bool MpvFrames::takeNewFrame(QSize size) {
 }
 
 const QImage& MpvFrames::frameFor(QSize area) {
-    const QSize wanted =
-        ui::VideoWindow::scaling() != ui::VideoScaling::InSource && naturalSize_.isValid() ? naturalSize_ : area;
+    const QSize wanted = ui::VideoWindow::frameSizeFor(area, naturalSize_);
     if (hasFrame_ && image_.size() != wanted.expandedTo(QSize(1, 1))) draw(wanted);
     return image_;
 }
