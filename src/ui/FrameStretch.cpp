@@ -54,41 +54,50 @@ void FrameStretch::stretchRow(const uint32_t* sourceRow, uint32_t* out) {
                reinterpret_cast<uint8_t*>(out), columnWeights_.size());
 }
 
-void FrameStretch::stretch(const QImage& source, QImage& target) {
-    const int width = target.width();
-    const int height = target.height();
-    if (source.size() != from_ || target.size() != to_) {
-        from_ = source.size();
-        to_ = target.size();
-        taps(source.width(), width, columns_);
-        taps(source.height(), height, rows_);
-        columnWeights_.resize(size_t(width) * 4);
-        for (size_t x = 0; x < columns_.size(); ++x)
-            std::fill_n(columnWeights_.begin() + ptrdiff_t(x * 4), 4, uint16_t(columns_[x].weight));
-        left_.resize(size_t(width));
-        right_.resize(size_t(width));
-        stretchedRows_.resize(size_t(width) * 2);
-    }
-    uint32_t* slot[2] = {stretchedRows_.data(), stretchedRows_.data() + width};
-    int held[2] = {-1, -1};  // the source row each slot holds
+void FrameStretch::start(const QImage& source, QSize targetSize) {
+    source_ = &source;
+    held_[0] = held_[1] = -1;
+    if (source.size() == from_ && targetSize == to_) return;
+    from_ = source.size();
+    to_ = targetSize;
+    const int width = targetSize.width();
+    taps(source.width(), width, columns_);
+    taps(source.height(), targetSize.height(), rows_);
+    columnWeights_.resize(size_t(width) * 4);
+    for (size_t x = 0; x < columns_.size(); ++x)
+        std::fill_n(columnWeights_.begin() + ptrdiff_t(x * 4), 4, uint16_t(columns_[x].weight));
+    left_.resize(size_t(width));
+    right_.resize(size_t(width));
+    stretchedRows_.resize(size_t(width) * 2);
+}
 
-    const auto row = [&](int sourceRow) -> const uint32_t* {
-        for (int s = 0; s < 2; ++s)
-            if (held[s] == sourceRow) return slot[s];
-        // Rows are asked for in order: the slot not holding the other row of
-        // this target row is free.
-        const int free = held[0] < held[1] ? 0 : 1;
-        stretchRow(reinterpret_cast<const uint32_t*>(source.constScanLine(sourceRow)), slot[free]);
-        held[free] = sourceRow;
-        return slot[free];
-    };
-    for (int y = 0; y < height; ++y) {
+// Rows are asked for in order: of the two held, the one above is the one a
+// new row replaces, never the other row of the same target row.
+const uint32_t* FrameStretch::stretchedRow(int sourceRow) {
+    uint32_t* slot[2] = {stretchedRows_.data(), stretchedRows_.data() + to_.width()};
+    for (int s = 0; s < 2; ++s)
+        if (held_[s] == sourceRow) return slot[s];
+    const int free = held_[0] < held_[1] ? 0 : 1;
+    stretchRow(reinterpret_cast<const uint32_t*>(source_->constScanLine(sourceRow)), slot[free]);
+    held_[free] = sourceRow;
+    return slot[free];
+}
+
+void FrameStretch::drawRows(int firstRow, QImage& band) {
+    const int last = std::min(to_.height(), firstRow + band.height());
+    const size_t bytes = size_t(to_.width()) * 4;
+    for (int y = std::max(firstRow, 0); y < last; ++y) {
         const Tap& tap = rows_[size_t(y)];
-        const uint32_t* above = row(tap.first);
-        const uint32_t* below = row(tap.second);
+        const uint32_t* above = stretchedRow(tap.first);
+        const uint32_t* below = stretchedRow(tap.second);
         BlendRows(reinterpret_cast<const uint8_t*>(above), reinterpret_cast<const uint8_t*>(below),
-                  uint16_t(tap.weight), target.scanLine(y), size_t(width) * 4);
+                  uint16_t(tap.weight), band.scanLine(y - firstRow), bytes);
     }
+}
+
+void FrameStretch::stretch(const QImage& source, QImage& target) {
+    start(source, target.size());
+    drawRows(0, target);
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,7 +65,7 @@ TEST(FrameStretch, DrawsThePaintersSmoothStretchToWithinRounding) {
     }
 }
 
-TEST(FrameStretch, SameSizeIsAnExactCopyAndTheSameInputTheSameOutput) {
+TEST(FrameStretch, SameSizeIsAnExactCopyAndBandsOfRowsMakeTheWholePicture) {
     const QImage source = Pattern({33, 17});
     ui::FrameStretch stretch;
     QImage copy(source.size(), QImage::Format_RGB32);
@@ -76,4 +77,16 @@ TEST(FrameStretch, SameSizeIsAnExactCopyAndTheSameInputTheSameOutput) {
     stretch.stretch(source, large);
     stretch.stretch(source, again);
     EXPECT_EQ(large, again);
+
+    // Bands of 7 rows (the last one cut short), from the top and from the
+    // middle only, as a partial repaint asks, give the rows of the whole.
+    for (const int firstBand : {0, 21}) {
+        QImage band(100, 7, QImage::Format_RGB32);
+        stretch.start(source, large.size());
+        for (int y = firstBand; y < large.height(); y += band.height()) {
+            stretch.drawRows(y, band);
+            for (int row = y; row < std::min(y + band.height(), large.height()); ++row)
+                ASSERT_EQ(0, std::memcmp(band.constScanLine(row - y), large.constScanLine(row), 400)) << row;
+        }
+    }
 }
