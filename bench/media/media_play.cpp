@@ -4,9 +4,11 @@
 //   media_play FILE [natural|WxH] [source|painter|smooth]
 //
 // The window is shown at the video's natural size or at WxH (the video then
-// fills it, as in full screen); "source" lets the library scale the picture,
-// "painter" stretches a natural-size picture while painting ("smooth": with
-// interpolation). Like the main window, a 10 ms timer reads position and
+// fills it, as in full screen). Without a third argument the picture is
+// scaled as the player scales it (the library draws a picture made smaller,
+// the frame stretch one made larger); "source" lets the library scale it
+// always, "painter" stretches a natural-size picture while painting, nearest
+// pixel, and "smooth" with the frame stretch's interpolation. Like the main window, a 10 ms timer reads position and
 // duration twice per tick. At the end it prints how many pictures were painted.
 #include "media/MediaFramework.h"
 #include "ui/Errors.h"

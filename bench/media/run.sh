@@ -44,12 +44,16 @@ declare -A cmd=(
     [ours-natural]="$play $clip natural"
     [peer-x11-natural]="mpv --no-config --vo=x11 --ao=null $clip"
     [floor-null]="mpv --no-config --vo=null --ao=null $clip"
-    [ours-1080-smooth]="$play $clip 1920x1080 smooth"
+    [ours-528]="$play $clip 528x432"
+    [ours-528-smooth]="$play $clip 528x432 smooth"
+    [peer-x11-528]="mpv --no-config --vo=x11 --ao=null --geometry=528x432+0+0 --no-keepaspect-window $clip"
+    [ours-1080]="$play $clip 1920x1080"
     [ours-1080-source]="$play $clip 1920x1080 source"
     [ours-1080-nearest]="$play $clip 1920x1080 painter"
     [peer-x11-1080]="mpv --no-config --vo=x11 --ao=null --geometry=1920x1080+0+0 --no-keepaspect-window $clip"
 )
-order=(ours-natural peer-x11-natural floor-null ours-1080-smooth ours-1080-source ours-1080-nearest peer-x11-1080)
+order=(ours-natural peer-x11-natural floor-null ours-528 ours-528-smooth peer-x11-528 ours-1080 ours-1080-source
+    ours-1080-nearest peer-x11-1080)
 declare -A total
 for name in "${order[@]}"; do total[$name]=0; done
 
@@ -72,6 +76,8 @@ ratio() { awk -v a="$(mean "$1")" -v b="$(mean "$2")" 'BEGIN { printf "%.2f", a 
 echo "ratios:"
 echo "  ours-natural / peer-x11-natural     $(ratio ours-natural peer-x11-natural)   (target <= 1.2)"
 echo "  ours-natural / floor-null           $(ratio ours-natural floor-null)"
-echo "  ours-1080-smooth / peer-x11-1080    $(ratio ours-1080-smooth peer-x11-1080)   (the default)"
+echo "  ours-528 / peer-x11-528             $(ratio ours-528 peer-x11-528)   (the default: drawn at 528 x 432)"
+echo "  ours-528-smooth / peer-x11-528      $(ratio ours-528-smooth peer-x11-528)   (drawn at 640 x 480, stretched)"
+echo "  ours-1080 / peer-x11-1080           $(ratio ours-1080 peer-x11-1080)   (the default: stretched)"
 echo "  ours-1080-source / peer-x11-1080    $(ratio ours-1080-source peer-x11-1080)"
 echo "  ours-1080-nearest / peer-x11-1080   $(ratio ours-1080-nearest peer-x11-1080)"
