@@ -23,6 +23,7 @@
 #include <memory>
 
 struct mpv_event;
+struct mpv_handle;
 
 namespace media {
 struct DiscStreamState;
@@ -66,6 +67,10 @@ public:
     int32_t get_Width() override;
     int32_t get_Height() override;
     void put_WindowStyle(int32_t style) override;
+
+    // The core, for checks that read its own properties; null before the
+    // first RenderFile.
+    mpv_handle* coreHandle() const { return core_ ? core_->handle() : nullptr; }
 
 private:
     // What the cache knows about the file that is open.
