@@ -3,9 +3,10 @@
 // and nothing else. It uses the same first-paint probe as the player's
 // benchmark copy, so both print their time at the same point.
 // Built twice: bare_window, and bare_window_mpv, which loads the player's
-// media library (libmpv and what it pulls in, opened and bound as the player
-// opens it) before its window shows: the cost the player paid at start when
-// it linked libmpv, and pays now after its first paint.
+// media library (libmpv and what it pulls in) before its window shows, as the
+// player opens it: every symbol bound at once, somewhat more work than the
+// lazily bound libmpv that the player linked before. The player now does this
+// on a thread of its own after its first paint.
 #include "FirstPaintProbe.h"
 #include <QApplication>
 #include <QWidget>
