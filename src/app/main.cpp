@@ -93,6 +93,8 @@ int main(int argc, char** argv) {
     // Logging off closes the windows the way any other close does.
     ui::WatchSessionEnd();
     wireOpeners();
+    // The menu paints without the media library; it loads right after.
+    media::PreloadMediaLibraryAfterFirstPaint();
 #ifdef AUTORUN_FIRST_PAINT_PROBE
     // Only in bench/startup's copy of the player, never in the player itself.
     InstallFirstPaintProbe(app);

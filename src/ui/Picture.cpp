@@ -2,6 +2,7 @@
 #include "ui/Cursor.h"
 #include "ui/DiscFiles.h"
 #include "ui/Errors.h"
+#include "ui/PlainBitmap.h"
 #include <QBuffer>
 #include <QFile>
 #include <QHash>
@@ -57,6 +58,7 @@ QString PictureSizeProblem(QSize size) {
 
 std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
     if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes, why);
+    if (std::optional<QImage> plain = DecodePlainBitmap(bytes)) return Picture(std::move(*plain));
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -4,6 +4,7 @@
 #include "media/MediaFramework.h"
 #include "media/TestClips.h"
 #include "media/clsPlayer.h"
+#include "media/mpv/MpvGraph.h"
 #include "support/SimPlatform.h"
 #include "ui/Errors.h"
 #include "ui/Platform.h"
@@ -14,7 +15,9 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
+#include <mpv/client.h>
 
 namespace {
 
@@ -259,6 +262,64 @@ TEST(MpvGraphTest, VolumeOutsideTheScaleIsRefused) {
     EXPECT_THROW(graph->put_Volume(-10001), ui::MediaError);
     EXPECT_THROW(graph->put_Volume(1), ui::MediaError);
     EXPECT_EQ(graph->get_Volume(), -5000);
+}
+
+// A new graph has no core until its first file: every call a window may make
+// before it answers as on a graph without a file, and none starts the core.
+TEST(MpvGraphTest, GraphBeforeItsFirstFileAnswersWithoutACore) {
+    media::MpvGraph graph;
+    QWidget owner;
+    const std::pair<const char*, std::function<void()>> refused[] = {
+        {"get_Duration", [&] { graph.get_Duration(); }},
+        {"get_CurrentPosition", [&] { graph.get_CurrentPosition(); }},
+        {"put_CurrentPosition", [&] { graph.put_CurrentPosition(1); }},
+        {"put_Owner", [&] { graph.put_Owner(&owner); }},
+        {"put_MessageDrain", [&] { graph.put_MessageDrain(&owner); }},
+        {"put_Left", [&] { graph.put_Left(1); }},
+        {"put_Top", [&] { graph.put_Top(1); }},
+        {"put_Width", [&] { graph.put_Width(10); }},
+        {"put_Height", [&] { graph.put_Height(10); }},
+        {"get_Left", [&] { graph.get_Left(); }},
+        {"get_Top", [&] { graph.get_Top(); }},
+        {"get_Width", [&] { graph.get_Width(); }},
+        {"get_Height", [&] { graph.get_Height(); }},
+        {"put_WindowStyle", [&] { graph.put_WindowStyle(7); }},
+    };
+    for (const auto& [name, call] : refused) {
+        SCOPED_TRACE(name);
+        try {
+            call();
+            ADD_FAILURE() << "succeeded without a file";
+        } catch (const ui::MediaError& e) {
+            EXPECT_EQ(e.text(), QStringLiteral("no media file is open"));
+        }
+    }
+    EXPECT_NO_THROW(graph.Run());
+    EXPECT_NO_THROW(graph.Pause());
+    EXPECT_NO_THROW(graph.Stop());
+    EXPECT_THROW(graph.put_Volume(1), ui::MediaError);
+    graph.put_Volume(-6000);
+    EXPECT_EQ(graph.get_Volume(), -6000);
+    EXPECT_EQ(graph.coreHandle(), nullptr);
+}
+
+// The volume given before the first file is the core's once the file is open.
+TEST(MpvGraphTest, VolumeSetBeforeTheFirstFileReachesTheCore) {
+    struct Case {
+        int32_t level;  // 1: none set
+        double volume;  // the core's, in percent
+    };
+    const Case cases[] = {{-6000, 10.0}, {-10000, 0.0}, {1, 100.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.level);
+        media::MpvGraph graph;
+        if (c.level <= 0) graph.put_Volume(c.level);
+        graph.RenderFile(clips().path(ClipKind::SoundOnly));
+        ASSERT_NE(graph.coreHandle(), nullptr);
+        double volume = -1;
+        ASSERT_GE(mpv_get_property(graph.coreHandle(), "volume", MPV_FORMAT_DOUBLE, &volume), 0);
+        EXPECT_NEAR(volume, c.volume, 1e-9);
+    }
 }
 
 QByteArray randomBytes(int size) {

@@ -1,4 +1,5 @@
 #include "media/mpv/MpvCore.h"
+#include "media/mpv/MpvLibrary.h"
 #include "ui/Errors.h"
 #include <QMetaObject>
 #include <clocale>
@@ -68,6 +69,9 @@ QString mpvFailure(const char* what, int code) {
 
 MpvCore::MpvCore(std::function<void()> onEvents, std::function<void()> onFrame)
     : onEvents_(std::move(onEvents)), onFrame_(std::move(onFrame)) {
+    // The first core opens the library, unless it was preloaded; a library
+    // that cannot serve fails here, before anything is half made.
+    LoadMpvLibrary();
     // The library refuses to start unless numbers are read the C way; the
     // application sets this after QApplication, but a stray change must not
     // stop playback.

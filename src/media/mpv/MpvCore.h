@@ -23,7 +23,8 @@ public:
     // Creates and starts the core and its render context. onEvents runs when
     // the core has events queued (drain them with mpv_wait_event(handle(), 0));
     // onFrame runs when the render context may have a new frame. Throws
-    // ui::MediaError when the core cannot be started.
+    // ui::MediaError when the core cannot be started, the library included
+    // (MpvLibrary: opened by the first core).
     MpvCore(std::function<void()> onEvents, std::function<void()> onFrame);
     // Teardown in the only safe order: callbacks cleared, render context
     // freed, core destroyed. Playback ends at once.

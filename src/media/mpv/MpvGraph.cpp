@@ -73,15 +73,22 @@ int loadFile(mpv_handle* h, QByteArray& file, const char* options, mpv_node& res
 
 }  // namespace
 
-MpvGraph::MpvGraph()
-    : core_(std::make_unique<MpvCore>([this] { drainEvents(); }, [this] { onFrame(); })),
-      frames_(std::make_unique<MpvFrames>(core_->renderContext())) {
+MpvGraph::MpvGraph() = default;
+
+// The core comes with the first file: a graph made for a window that shows
+// only its menu never opens the library. What was set before it (the volume)
+// is applied to it here.
+void MpvGraph::startCore() {
+    if (core_) return;
+    core_ = std::make_unique<MpvCore>([this] { drainEvents(); }, [this] { onFrame(); });
+    frames_ = std::make_unique<MpvFrames>(core_->renderContext());
     mpv_handle* h = core_->handle();
     RegisterDiscProtocol(h);
     mpv_observe_property(h, TimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, Duration, "duration", MPV_FORMAT_DOUBLE);
     mpv_observe_property(h, EofReached, "eof-reached", MPV_FORMAT_FLAG);
     mpv_request_log_messages(h, "error");
+    applyVolume(volume_);
 }
 
 // The window goes first (it draws from the frames), then the frames, then the
@@ -96,8 +103,10 @@ void MpvGraph::fail(const QString& cause) {
     failure_ = QStringLiteral("cannot play %1: %2").arg(ui::DisplayPath(file_.name), cause);
     // Whatever the core still has open (this file half opened, or the one
     // before it) stops: the graph holds no file now.
-    const char* stop[] = {"stop", nullptr};
-    mpv_command_async(core_->handle(), 0, stop);
+    if (core_) {
+        const char* stop[] = {"stop", nullptr};
+        mpv_command_async(core_->handle(), 0, stop);
+    }
     file_.loaded = false;
     throw ui::MediaError(failure_);
 }
@@ -107,6 +116,11 @@ void MpvGraph::RenderFile(const QString& path) {
     file_.name = path;
     failure_.clear();
     lastLogError_.clear();
+    try {
+        startCore();
+    } catch (const ui::MediaError& e) {
+        fail(e.text());  // no library or no core: this file cannot be played
+    }
     openFile(path);
     rect_ = QRect(QPoint(0, 0), file_.naturalSize);
     frames_->setNaturalSize(file_.naturalSize);
@@ -347,11 +361,21 @@ void MpvGraph::put_CurrentPosition(double seconds) {
     file_.seekedToEnd = target >= file_.duration;
 }
 
+// Before the first file the level is only kept; the core takes it when it
+// starts (startCore).
 void MpvGraph::put_Volume(int32_t level) {
+    if (core_) {
+        applyVolume(level);
+    } else {
+        (void)mpvVolumeForLevel(level);  // a level outside the scale is refused all the same
+    }
+    volume_ = level;
+}
+
+void MpvGraph::applyVolume(int32_t level) {
     double volume = mpvVolumeForLevel(level);
     const int rc = mpv_set_property_async(core_->handle(), 0, "volume", MPV_FORMAT_DOUBLE, &volume);
     if (rc < 0) throw ui::MediaError(QStringLiteral("volume failed: %1").arg(QLatin1String(mpv_error_string(rc))));
-    volume_ = level;
 }
 
 void MpvGraph::requireFile() const {

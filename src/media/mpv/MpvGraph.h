@@ -8,6 +8,10 @@
 // a cache that the core's property events keep up to date, so reading them
 // never waits on the core. Only RenderFile waits, and at most loadTimeout;
 // the windows go on painting meanwhile (ui::PaintWhileWaiting).
+//
+// The core (and with it the library, its frames and the video window) is made
+// by the first RenderFile, not with the graph: until then the graph answers as
+// a graph without a file does, and keeps the volume it is given for the core.
 #include "media/mpv/MpvCore.h"
 #include "media/mpv/MpvFrames.h"
 #include "ui/MediaGraph.h"
@@ -19,6 +23,7 @@
 #include <memory>
 
 struct mpv_event;
+struct mpv_handle;
 
 namespace media {
 struct DiscStreamState;
@@ -63,6 +68,10 @@ public:
     int32_t get_Height() override;
     void put_WindowStyle(int32_t style) override;
 
+    // The core, for checks that read its own properties; null before the
+    // first RenderFile.
+    mpv_handle* coreHandle() const { return core_ ? core_->handle() : nullptr; }
+
 private:
     // What the cache knows about the file that is open.
     struct Playback {
@@ -90,13 +99,15 @@ private:
     void drainEvents();
     void handleEvent(const mpv_event& event);
     void onFrame();
+    void startCore();
+    void applyVolume(int32_t level);
     void setPaused(bool paused);
     void applyRect();
     void requireFile() const;
     void requireVideo() const;
     [[noreturn]] void fail(const QString& cause);
 
-    std::unique_ptr<MpvCore> core_;
+    std::unique_ptr<MpvCore> core_;  // none before the first RenderFile
     std::unique_ptr<MpvFrames> frames_;
     std::unique_ptr<ui::VideoWindow> window_;
     // The disc stream of the open clip, when it comes from an image or drive.
