@@ -15,6 +15,7 @@
 #include "startup/StartUp.h"
 #include "startup/WindowOpeners.h"
 #include "ui/AppIdentity.h"
+#include "ui/FontWarmUp.h"
 #include "ui/Form.h"
 #include "ui/Guard.h"
 #include "ui/MessageBox.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
     const app::CommandLine commandLine = app::ParseCommandLine(argc, argv);
     if (commandLine.action != app::CommandLine::Action::Play) return app::Answer(commandLine);
 
+    ui::StartReadingFontConfiguration();
     PlayerApplication app(argc, argv);
 
     // The disc: the one given; else the player's own folder when it holds an
