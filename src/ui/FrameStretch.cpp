@@ -57,9 +57,12 @@ void FrameStretch::stretchRow(const uint32_t* sourceRow, uint32_t* out) {
 void FrameStretch::start(const QImage& source, QSize targetSize) {
     source_ = &source;
     held_[0] = held_[1] = -1;
+    // Nothing to draw from or into: no rows to draw.
+    if (source.isNull() || targetSize.isEmpty()) targetSize = QSize(0, 0);
     if (source.size() == from_ && targetSize == to_) return;
     from_ = source.size();
     to_ = targetSize;
+    if (to_.isEmpty()) return;
     const int width = targetSize.width();
     taps(source.width(), width, columns_);
     taps(source.height(), targetSize.height(), rows_);
@@ -84,6 +87,7 @@ const uint32_t* FrameStretch::stretchedRow(int sourceRow) {
 }
 
 void FrameStretch::drawRows(int firstRow, QImage& band) {
+    if (band.width() < to_.width() || band.depth() != 32) return;  // rows would not fit
     const int last = std::min(to_.height(), firstRow + band.height());
     const size_t bytes = size_t(to_.width()) * 4;
     for (int y = std::max(firstRow, 0); y < last; ++y) {

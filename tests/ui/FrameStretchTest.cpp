@@ -72,6 +72,13 @@ TEST(FrameStretch, SameSizeIsAnExactCopyAndBandsOfRowsMakeTheWholePicture) {
     stretch.stretch(source, copy);
     EXPECT_EQ(copy, source);
 
+    // An empty target or source draws nothing and does not fail.
+    QImage empty;
+    stretch.stretch(source, empty);
+    QImage untouched = copy;
+    stretch.stretch(QImage(), untouched);
+    EXPECT_EQ(untouched, copy);
+
     // A second frame of the same sizes reuses the tables made for the first.
     QImage large(100, 40, QImage::Format_RGB32), again(100, 40, QImage::Format_RGB32);
     stretch.stretch(source, large);
