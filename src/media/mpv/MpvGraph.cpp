@@ -166,6 +166,12 @@ void MpvGraph::openFile(const QString& path) {
     waitUntilLoaded(deadline);
     readStreams(deadline);
     file_.loaded = true;
+    // The wait above took events whose wakeups had been posted, and a wakeup
+    // that ran meanwhile drained nothing (drainEvents). The core calls its
+    // wakeup again only once a wait has found its queue empty; until then the
+    // events of this file (its position, its end) would wait unread for good
+    // and the lesson would never end. Reading the queue empty here re-arms it.
+    drainEvents();
 }
 
 // True, with the deadline moved on, when the clip comes from a disc that is
