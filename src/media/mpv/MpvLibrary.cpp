@@ -2,6 +2,7 @@
 #include "ui/Errors.h"
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <thread>
 #include <mpv/client.h>
@@ -55,13 +56,43 @@ struct Library {
 
 std::atomic<const char*> libraryFile{AUTORUN_MPV_LIBRARY};
 
+// How the library is opened.
+//
+// Bound lazily, each function on its first call, like a linked library:
+// binding every symbol of the ~190 libraries at once costs about a quarter
+// more instructions than the loading itself (368 against 292 million under
+// callgrind), most of them for functions never called.
+//
+// Its dependencies look up their symbols in their own scope first: otherwise
+// each lookup goes through the ~76 objects the program already holds (Qt and
+// its libraries) before it reaches the media libraries, and the load took
+// about 20 ms longer (some 115 against 96 ms), which an intro clip, whose file
+// the library opens at once, waits for. The objects both share (the C and C++
+// runtimes, X) are the same objects either way, and the program has no copy
+// relocations that a library's own scope would miss. A preload (a memory
+// tool, another allocator) or the sanitizers put their functions in front of
+// the C library's, and every library must see them, so then the usual order
+// holds.
+#if defined(__SANITIZE_ADDRESS__)
+#define AUTORUN_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define AUTORUN_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+int openFlags() {
+    int flags = RTLD_LAZY | RTLD_LOCAL;
+#if defined(RTLD_DEEPBIND) && !defined(AUTORUN_ADDRESS_SANITIZER)
+    const char* preload = std::getenv("LD_PRELOAD");
+    if (!preload || !*preload) flags |= RTLD_DEEPBIND;
+#endif
+    return flags;
+}
+
 Library open(const char* file) {
     Library lib;
-    // Bound lazily, each function on its first call, like a linked library:
-    // binding every symbol of the ~190 libraries at once costs about a
-    // quarter more instructions than the loading itself (368 against 292
-    // million under callgrind), most of them for functions never called.
-    void* handle = dlopen(file, RTLD_LAZY | RTLD_LOCAL);
+    void* handle = dlopen(file, openFlags());
     if (!handle) {
         const char* why = dlerror();
         std::snprintf(lib.failure, sizeof lib.failure, "media library: %s cannot be loaded (%s)", file,
