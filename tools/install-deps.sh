@@ -10,7 +10,7 @@ packages=(
   libcdio-dev xorriso vcdimager
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils openbox imagemagick strace
+  xvfb xauth xdotool x11-utils openbox imagemagick strace inotify-tools
   fonts-noto-cjk fonts-dejavu-core
   xdg-utils
   librsvg2-bin
