@@ -70,6 +70,10 @@ int main(int argc, char** argv) {
 
     ui::StartReadingFontConfiguration();
     PlayerApplication app(argc, argv);
+    // Whichever way main ends, the font read is over before the application goes.
+    struct FontReadFinished {
+        ~FontReadFinished() { ui::FinishReadingFontConfiguration(); }
+    } fontReadFinished;
 
     // The disc: the one given; else the player's own folder when it holds an
     // AUTORUN.INF (a player copied onto a disc: disc stays empty); else the one

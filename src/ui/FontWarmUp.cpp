@@ -11,20 +11,30 @@ namespace {
 
 struct Reader {
     std::thread thread;
-    ~Reader() {
+    void finish() {
         if (thread.joinable()) thread.join();
     }
+    ~Reader() { finish(); }
 };
+
+Reader& reader() {
+    static Reader r;
+    return r;
+}
 
 }  // namespace
 
 void StartReadingFontConfiguration() {
     // FcInit is safe to call from several threads: the first read becomes the
     // current configuration, and Qt's later call returns at once.
-    static Reader reader{std::thread([] { FcInit(); })};
+    Reader& r = reader();
+    if (!r.thread.joinable()) r.thread = std::thread([] { FcInit(); });
 }
+
+void FinishReadingFontConfiguration() { reader().finish(); }
 #else
 void StartReadingFontConfiguration() {}
+void FinishReadingFontConfiguration() {}
 #endif
 
 }  // namespace ui

@@ -8,7 +8,13 @@
 namespace ui {
 
 // Call once, first thing in main; does nothing where fonts are not configured
-// through fontconfig. The thread is joined when the program ends.
+// through fontconfig.
 void StartReadingFontConfiguration();
+
+// Waits for that read to end. Call before the application object goes: Qt's
+// font database frees the current configuration when it is destroyed, and a
+// read still under way (a program that ends at once, with a message, before
+// any text was drawn) would go on in freed memory.
+void FinishReadingFontConfiguration();
 
 }  // namespace ui
