@@ -13,9 +13,11 @@ bench_clip() {
 # (build the demo-disc target first): links to its files, a copy of the
 # player (it reads the disc from its own folder), and AUTORUN.INF rewritten
 # with no intro and no outro. With CLIP, menu item 1 of page 1 (the rectangle
-# 112,124 - 472,172 of the picture area) plays that clip as a lesson.
+# 112,124 - 472,172 of the picture area) plays that clip as a lesson. With
+# HEADER, that is the intro list instead of none (sed replacement text: a
+# backslash doubled).
 bench_disc() {
-    local build=$1 dest=$2 clip=${3:-}
+    local build=$1 dest=$2 clip=${3:-} header=${4:-}
     local demo="$build/demo-disc"
     [ -f "$demo/AUTORUN.INF" ] && [ -x "$build/autorun" ] || {
         echo "no $demo/AUTORUN.INF or $build/autorun: build the autorun and demo-disc targets" >&2
@@ -27,7 +29,7 @@ bench_disc() {
         case "$(basename "$entry")" in AUTORUN.INF|autorun) ;; *) ln -s "$(realpath "$entry")" "$dest/";; esac
     done
     cp "$build/autorun" "$dest/autorun"
-    local edit='s/^header=.*/header=/; s/^laster=.*/laster=/'
+    local edit="s/^header=.*/header=$header/; s/^laster=.*/laster=/"
     if [ -n "$clip" ]; then
         cp "$clip" "$dest/lesson.mpg"
         edit="$edit; s/^1list=\\([0-9,]*\\),#[^,]*,.*/1list=\\1,#lesson,lesson.mpg/"

@@ -22,18 +22,11 @@ source "$here/../lib/disc.sh"
 work=$(mktemp -d)
 trap 'bench_xvfb_stop; rm -rf "$work"' EXIT
 
-# disc_with_intro DEST PLAYER: the demo disc with only its .wmv intro, and
-# PLAYER beside it (the player reads the disc from its own folder).
+# disc_with_intro DEST PLAYER: the benchmark disc with only the demo disc's
+# .wmv intro, and PLAYER beside it (the player reads the disc from its own folder).
 disc_with_intro() {
-    local dest=$1 player=$2 demo="$build/demo-disc" entry
-    mkdir -p "$dest"
-    for entry in "$demo"/*; do
-        case "$(basename "$entry")" in AUTORUN.INF|autorun) ;; *) ln -s "$(realpath "$entry")" "$dest/";; esac
-    done
-    cp "$player" "$dest/autorun"
-    iconv -f GB18030 -t UTF-8 "$demo/AUTORUN.INF" |
-        sed 's/^header=.*/header=片头\\片头.wmv/; s/^laster=.*/laster=/' |
-        iconv -f UTF-8 -t GB18030 > "$dest/AUTORUN.INF"
+    bench_disc "$build" "$1" "" '片头\\片头.wmv'
+    cp "$2" "$1/autorun"
 }
 
 names=(this)

@@ -11,10 +11,9 @@ namespace ui {
 // through fontconfig.
 void StartReadingFontConfiguration();
 
-// Waits for that read to end. Call before the application object goes: Qt's
-// font database frees the current configuration when it is destroyed, and a
-// read still under way (a program that ends at once, with a message, before
-// any text was drawn) would go on in freed memory.
+// Waits for that read to end. Call before the application object goes: a
+// program that ends at once (with a message, before any text was drawn) must
+// not tear down Qt's font set-up, or exit, while the read is still under way.
 void FinishReadingFontConfiguration();
 
 }  // namespace ui
