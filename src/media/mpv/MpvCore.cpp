@@ -42,13 +42,15 @@ constexpr Option requiredOptions[] = {
 };
 
 // Options that keep the core quiet and self-contained; an older or newer
-// library may lack one, which does no harm.
+// library may lack one, which does no harm. Without load-auto-profiles=no the
+// core starts a script interpreter on a thread of its own for every player,
+// though the player has no profiles for it to watch.
 constexpr Option quietOptions[] = {
     {"terminal", "no"},       {"input-default-bindings", "no"}, {"input-vo-keyboard", "no"},
     {"osc", "no"},            {"load-scripts", "no"},           {"ytdl", "no"},
     {"osd-level", "0"},       {"sub-auto", "no"},               {"audio-file-auto", "no"},
     {"hwdec", "no"},          {"load-stats-overlay", "no"},     {"load-osd-console", "no"},
-    {"resume-playback", "no"}, {"save-position-on-quit", "no"},
+    {"resume-playback", "no"}, {"save-position-on-quit", "no"}, {"load-auto-profiles", "no"},
 };
 
 // The sound outputs to try, in order; the null output last, so that a machine
