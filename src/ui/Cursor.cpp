@@ -82,6 +82,7 @@ std::optional<Picture> DecodeCursorFile(const QByteArray& bytes, QString* why) {
     QBuffer buffer(&asIcon);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "ico");
+    reader.setAutoDetectImageFormat(false);  // the icon plugin alone: no other is loaded to be asked
     // The image's own header can claim any size; it is checked before its
     // pixels are decoded, and the decoded image again.
     QString problem = PictureSizeProblem(reader.size());

@@ -46,6 +46,19 @@ bool looksLikeCursorOrIcon(const QByteArray& bytes) {
     return bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && (bytes[2] == 1 || bytes[2] == 2) && bytes[3] == 0;
 }
 
+// The format a picture file's first bytes announce; none when they announce
+// none the player knows. Named, the format is read by its own image plugin
+// alone; found by content, the reader loads every image plugin installed to
+// ask each in turn (three here, dozens on some desktops), before the first
+// picture of the main window.
+const char* announcedFormat(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xD8\xFF")) return "jpeg";
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) return "gif";
+    if (bytes.startsWith("\x89PNG\r\n\x1A\n")) return "png";
+    if (bytes.startsWith("BM")) return "bmp";
+    return nullptr;
+}
+
 }  // namespace
 
 QString PictureSizeProblem(QSize size) {
@@ -56,14 +69,20 @@ QString PictureSizeProblem(QSize size) {
         .arg(kMaxPicturePixels / (1024 * 1024));
 }
 
-std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
-    if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes, why);
-    if (std::optional<QImage> plain = DecodePlainBitmap(bytes)) return Picture(std::move(*plain));
+namespace {
+
+// Reads a picture with the plugin for format, or, with none, with whichever
+// image plugin recognises the content.
+std::optional<Picture> readPicture(const QByteArray& bytes, const char* format, QString* why) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    QImageReader reader(&buffer, format);
+    if (format) {
+        reader.setAutoDetectImageFormat(false);
+    } else {
+        reader.setDecideFormatFromContent(true);
+    }
     // The size the header claims, read before any pixel.
     if (const QString problem = PictureSizeProblem(reader.size()); !problem.isEmpty()) {
         if (why) *why = problem;
@@ -83,6 +102,19 @@ std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return Picture(std::move(image));
+}
+
+}  // namespace
+
+std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
+    if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes, why);
+    if (std::optional<QImage> plain = DecodePlainBitmap(bytes)) return Picture(std::move(*plain));
+    // A file the plugin of its announced format cannot read is tried by its
+    // content, as every file was before.
+    if (const char* format = announcedFormat(bytes)) {
+        if (std::optional<Picture> picture = readPicture(bytes, format, why)) return picture;
+    }
+    return readPicture(bytes, nullptr, why);
 }
 
 Picture LoadPicture(const QString& path) {

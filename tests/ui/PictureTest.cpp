@@ -73,13 +73,16 @@ TEST(Picture, LoadsByContentWithSizeInHimetric) {
 
     const Picture gif = LoadPicture(dir.path() + "/anim.gif");
     EXPECT_EQ(gif.image().pixel(0, 0), qRgb(255, 0, 0));  // the first frame
+    write(dir.path() + "/page.dat", saved("PNG"));  // the name says nothing of the kind
+    EXPECT_EQ(LoadPicture(dir.path() + "/page.dat").pixelWidth(), 16);
 }
 
 TEST(Picture, MissingOrUndecodableFilesRaiseNamingThePath) {
     QTemporaryDir dir;
     write(dir.path() + "/text.jpg", "not a picture");
     write(dir.path() + "/empty.bmp", "");
-    for (const char* name : {"/none.jpg", "/text.jpg", "/empty.bmp"}) {
+    write(dir.path() + "/cut.jpg", saved("JPEG").left(40));  // announces a JPEG, holds none
+    for (const char* name : {"/none.jpg", "/text.jpg", "/empty.bmp", "/cut.jpg"}) {
         try {
             LoadPicture(dir.path() + name);
             ADD_FAILURE() << name << " loaded";
