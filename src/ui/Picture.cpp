@@ -71,6 +71,16 @@ QString PictureSizeProblem(QSize size) {
 
 namespace {
 
+// True when the plugin for format takes the header of bytes.
+bool readsAs(const QByteArray& bytes, const char* format) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.canRead();
+}
+
 // Reads a picture with the plugin for format, or, with none, with whichever
 // image plugin recognises the content.
 std::optional<Picture> readPicture(const QByteArray& bytes, const char* format, QString* why) {
@@ -109,12 +119,12 @@ std::optional<Picture> readPicture(const QByteArray& bytes, const char* format, 
 std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
     if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes, why);
     if (std::optional<QImage> plain = DecodePlainBitmap(bytes)) return Picture(std::move(*plain));
-    // A file the plugin of its announced format cannot read is tried by its
-    // content, as every file was before.
-    if (const char* format = announcedFormat(bytes)) {
-        if (std::optional<Picture> picture = readPicture(bytes, format, why)) return picture;
-    }
-    return readPicture(bytes, nullptr, why);
+    // A file whose header the plugin of its announced format does not take
+    // is found by its content, as every file was before; one it takes is
+    // that format's to read or to refuse.
+    const char* format = announcedFormat(bytes);
+    if (format && !readsAs(bytes, format)) format = nullptr;
+    return readPicture(bytes, format, why);
 }
 
 Picture LoadPicture(const QString& path) {
