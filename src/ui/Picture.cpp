@@ -69,38 +69,34 @@ QString PictureSizeProblem(QSize size) {
         .arg(kMaxPicturePixels / (1024 * 1024));
 }
 
-namespace {
-
-// True when the plugin for format takes the header of bytes.
-bool readsAs(const QByteArray& bytes, const char* format) {
+std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
+    if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes, why);
+    if (std::optional<QImage> plain = DecodePlainBitmap(bytes)) return Picture(std::move(*plain));
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    reader.setAutoDetectImageFormat(false);
-    return reader.canRead();
-}
-
-// Reads a picture with the plugin for format, or, with none, with whichever
-// image plugin recognises the content.
-std::optional<Picture> readPicture(const QByteArray& bytes, const char* format, QString* why) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    if (format) {
-        reader.setAutoDetectImageFormat(false);
-    } else {
-        reader.setDecideFormatFromContent(true);
+    // A file whose header the plugin of its announced format takes is that
+    // format's to read or to refuse; any other is found by its content, as
+    // every file was before.
+    std::optional<QImageReader> reader;
+    if (const char* format = announcedFormat(bytes)) {
+        reader.emplace(&buffer, format);
+        reader->setAutoDetectImageFormat(false);
+        if (!reader->canRead()) reader.reset();
+    }
+    if (!reader) {
+        buffer.seek(0);
+        reader.emplace(&buffer);
+        reader->setDecideFormatFromContent(true);
     }
     // The size the header claims, read before any pixel.
-    if (const QString problem = PictureSizeProblem(reader.size()); !problem.isEmpty()) {
+    if (const QString problem = PictureSizeProblem(reader->size()); !problem.isEmpty()) {
         if (why) *why = problem;
         return std::nullopt;
     }
-    QImage image = reader.read();
+    QImage image = reader->read();
     if (image.isNull()) {
-        if (why) *why = reader.errorString();
+        if (why) *why = reader->errorString();
         return std::nullopt;
     }
     // A format that gives no size before decoding is checked now, before the
@@ -112,19 +108,6 @@ std::optional<Picture> readPicture(const QByteArray& bytes, const char* format, 
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return Picture(std::move(image));
-}
-
-}  // namespace
-
-std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
-    if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes, why);
-    if (std::optional<QImage> plain = DecodePlainBitmap(bytes)) return Picture(std::move(*plain));
-    // A file whose header the plugin of its announced format does not take
-    // is found by its content, as every file was before; one it takes is
-    // that format's to read or to refuse.
-    const char* format = announcedFormat(bytes);
-    if (format && !readsAs(bytes, format)) format = nullptr;
-    return readPicture(bytes, format, why);
 }
 
 Picture LoadPicture(const QString& path) {
