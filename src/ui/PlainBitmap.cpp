@@ -1,5 +1,6 @@
 #include "ui/PlainBitmap.h"
 #include "ui/Picture.h"
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -19,6 +20,26 @@ int32_t i32(const QByteArray& b, qsizetype at) { return static_cast<int32_t>(u32
 uint16_t u16(const QByteArray& b, qsizetype at) {
     const auto* p = reinterpret_cast<const uint8_t*>(b.constData() + at);
     return uint16_t(p[0] | p[1] << 8);
+}
+
+// One row of blue-green-red triples into 32-bit pixels. A pixel of the image is
+// 0xFFRRGGBB, so on a little-endian machine it is the triple's three bytes as
+// they stand with an opaque alpha byte on top: four pixels are cut out of three
+// 32-bit words at a time, several times faster than a pixel at a time (the
+// skin's 800 x 600 background is decoded before the first paint).
+void convertRow(const uint8_t* in, QRgb* out, int32_t width) {
+    int32_t x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; x + 4 <= width; x += 4, in += 12) {
+            uint32_t w[3];
+            std::memcpy(w, in, sizeof w);
+            out[x] = 0xFF000000u | (w[0] & 0xFFFFFFu);
+            out[x + 1] = 0xFF000000u | (w[0] >> 24) | ((w[1] & 0xFFFFu) << 8);
+            out[x + 2] = 0xFF000000u | (w[1] >> 16) | ((w[2] & 0xFFu) << 16);
+            out[x + 3] = 0xFF000000u | (w[2] >> 8);
+        }
+    }
+    for (; x < width; ++x, in += 3) out[x] = qRgb(in[2], in[1], in[0]);
 }
 
 }  // namespace
@@ -50,8 +71,7 @@ std::optional<QImage> DecodePlainBitmap(const QByteArray& bytes) {
     for (int32_t y = 0; y < height; ++y) {
         // Bottom-up unless the height is negative.
         const uint8_t* in = pixels + rowBytes * (topDown ? y : height - 1 - y);
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int32_t x = 0; x < width; ++x, in += 3) out[x] = qRgb(in[2], in[1], in[0]);
+        convertRow(in, reinterpret_cast<QRgb*>(image.scanLine(y)), width);
     }
     image.setDotsPerMeterX(i32(bytes, 38));
     image.setDotsPerMeterY(i32(bytes, 42));
