@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <cmath>
 
@@ -121,8 +122,14 @@ void Form::setShowInTaskbar(bool show) {
 
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    if (!picture_.isNull()) painter.drawImage(0, 0, picture_.image());
+    const QImage& image = picture_.image();
+    // Black where the picture does not reach or shows through; an opaque
+    // picture is not painted over black first (for the main window that was
+    // a second pass over its 800 x 600 pixels on every paint).
+    QRegion black(rect());
+    if (!image.isNull() && !image.hasAlphaChannel()) black -= QRect(QPoint(0, 0), image.size());
+    for (const QRect& r : black) painter.fillRect(r, Qt::black);
+    if (!image.isNull()) painter.drawImage(0, 0, image);
 }
 
 void Form::resizeEvent(QResizeEvent*) {

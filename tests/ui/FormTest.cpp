@@ -179,3 +179,33 @@ TEST(Timer, HoldsItsTicksWhileOnlyPaintingRuns) {
     EXPECT_EQ(ticks, 10);
     form.Unload();
 }
+
+// The form's picture sits at its top-left corner; black fills what it does not
+// cover and shows through its transparent pixels.
+TEST(Form, PaintsItsPictureOnBlack) {
+    struct Case {
+        const char* name;
+        QImage::Format format;
+        QRgb inside;  // the picture's colour
+        QRgb shown;   // what the form shows over the picture
+    };
+    const Case cases[] = {
+        {"opaque", QImage::Format_RGB32, qRgb(200, 30, 40), qRgb(200, 30, 40)},
+        {"transparent", QImage::Format_ARGB32, qRgba(0, 0, 0, 0), qRgb(0, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::SimPlatform sim;
+        Form form;
+        form.resize(40, 30);
+        QImage image(25, 20, c.format);
+        image.fill(c.inside);
+        form.setPicture(Picture(image));
+        const QImage shown = form.grab().toImage();
+        EXPECT_EQ(shown.pixel(0, 0), c.shown);
+        EXPECT_EQ(shown.pixel(24, 19), c.shown);
+        EXPECT_EQ(shown.pixel(25, 5), qRgb(0, 0, 0));   // right of the picture
+        EXPECT_EQ(shown.pixel(5, 20), qRgb(0, 0, 0));   // below it
+        EXPECT_EQ(shown.pixel(39, 29), qRgb(0, 0, 0));
+    }
+}
