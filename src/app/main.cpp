@@ -6,6 +6,7 @@
 // as an error report and exit code 1.
 #include "app/CommandLine.h"
 #include "app/DiscChooser.h"
+#include "app/HeapTuning.h"
 #include "disc/DiscImage.h"
 #include "intro/frmFlash.h"
 #include "media/MediaFramework.h"
@@ -63,6 +64,7 @@ void wireOpeners() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    app::ReturnLargeBlocksToTheSystem();
     // The command line first: --help, --version and usage errors are answered
     // before any window system is needed.
     const app::CommandLine commandLine = app::ParseCommandLine(argc, argv);
