@@ -1,4 +1,5 @@
 #include "app/HeapTuning.h"
+#include <cstdlib>  // defines __GLIBC__ where the C library is glibc
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
