@@ -64,7 +64,7 @@ void wireOpeners() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    app::ReturnLargeBlocksToTheSystem();
+    app::KeepTheHeapCompact();
     // The command line first: --help, --version and usage errors are answered
     // before any window system is needed.
     const app::CommandLine commandLine = app::ParseCommandLine(argc, argv);
