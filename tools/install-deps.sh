@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   libmpv-dev mpv ffmpeg
   libcdio-dev xorriso vcdimager
   libgtest-dev libgmock-dev libbenchmark-dev

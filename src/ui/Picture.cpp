@@ -2,6 +2,7 @@
 #include "ui/Cursor.h"
 #include "ui/DiscFiles.h"
 #include "ui/Errors.h"
+#include "ui/JpegPicture.h"
 #include "ui/PlainBitmap.h"
 #include <QBuffer>
 #include <QFile>
@@ -42,6 +43,8 @@ QHash<QString, CacheEntry>& cache() {
 uint64_t fileReads = 0;
 constexpr int kCacheLimit = 96;
 
+constexpr char kJpegStart[] = "\xFF\xD8\xFF";
+
 bool looksLikeCursorOrIcon(const QByteArray& bytes) {
     return bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && (bytes[2] == 1 || bytes[2] == 2) && bytes[3] == 0;
 }
@@ -52,7 +55,7 @@ bool looksLikeCursorOrIcon(const QByteArray& bytes) {
 // ask each in turn (three here, dozens on some desktops), before the first
 // picture of the main window.
 const char* announcedFormat(const QByteArray& bytes) {
-    if (bytes.startsWith("\xFF\xD8\xFF")) return "jpeg";
+    if (bytes.startsWith(kJpegStart)) return "jpeg";
     if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) return "gif";
     if (bytes.startsWith("\x89PNG\r\n\x1A\n")) return "png";
     if (bytes.startsWith("BM")) return "bmp";
@@ -72,6 +75,19 @@ QString PictureSizeProblem(QSize size) {
 std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
     if (looksLikeCursorOrIcon(bytes)) return DecodeCursorFile(bytes, why);
     if (std::optional<QImage> plain = DecodePlainBitmap(bytes)) return Picture(std::move(*plain));
+    if (bytes.startsWith(kJpegStart)) {
+        QImage image;
+        QString problem;
+        switch (DecodeJpeg(bytes, &image, &problem)) {
+        case JpegOutcome::Decoded:
+            return Picture(std::move(image));
+        case JpegOutcome::Failed:
+            if (why) *why = problem;
+            return std::nullopt;
+        case JpegOutcome::NotHandled:
+            break;  // Qt's reader below
+        }
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

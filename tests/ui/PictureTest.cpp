@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -75,6 +77,54 @@ TEST(Picture, LoadsByContentWithSizeInHimetric) {
     EXPECT_EQ(gif.image().pixel(0, 0), qRgb(255, 0, 0));  // the first frame
     write(dir.path() + "/page.dat", saved("PNG"));  // the name says nothing of the kind
     EXPECT_EQ(LoadPicture(dir.path() + "/page.dat").pixelWidth(), 16);
+}
+
+// JPEG pictures decode to the very pixels Qt's own JPEG reader gives, in
+// colour, in grey and written progressively, at sizes that are no multiple
+// of the blocks; a CMYK picture, which the system library does not turn into
+// RGB, is still read.
+TEST(Picture, JpegPixelsMatchQtsReader) {
+    QImage source(37, 23, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x) source.setPixel(x, y, qRgb(x * 7, y * 11, (x * y) % 256));
+    const auto encoded = [&](QImage image, bool progressive) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setProgressiveScanWrite(progressive);
+        writer.write(image);
+        return bytes;
+    };
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const std::vector<Case> cases = {
+        {"colour", encoded(source, false)},
+        {"grey", encoded(source.convertToFormat(QImage::Format_Grayscale8), false)},
+        {"progressive", encoded(source, true)},
+        // 9 x 7, CMYK (ImageMagick: gradient:red-blue -colorspace CMYK).
+        {"cmyk", QByteArray::fromBase64(
+        "/9j/7gAOQWRvYmUAZAAAAAAC/9sAQwADAgIDAgIDAwMDBAMDBAUIBQUEBAUKBwcGCAwKDAwLCgsLDQ4SEA0OEQ4LCxAWEBET"
+        "FBUVFQwPFxgWFBgSFBUU/9sAQwEDBAQFBAUJBQUJFA0LDRQUFBQUFBQUFBQUFBQUFBQUFBQUFBQUFBQUFBQUFBQUFBQUFBQU"
+        "FBQUFBQUFBQUFBQU/8AAFAgABwAJBAERAAIRAQMRAQQRAP/EABUAAQEAAAAAAAAAAAAAAAAAAAAI/8QAIBAAAAILAAAAAAAA"
+        "AAAAAAAAAAQBBgcWF1VWkZPS4v/EABUBAQEAAAAAAAAAAAAAAAAAAAAI/8QAHhEAAAQHAAAAAAAAAAAAAAAAAAEXkQIEBVFU"
+        "0eH/2gAOBAEAAhEDEQQAAD8AqSE6xTIvjTsJQXyv3Jj2JfQadyIW6LTc9ttRlLdhCdYpkXxp2BfK/cmPYINO5ELdB0G21GUt"
+        "2P/Z")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QBuffer buffer;
+        buffer.setData(c.bytes);
+        QImageReader reader(&buffer, "jpeg");
+        const QImage expected = reader.read().convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(expected.isNull());
+        const std::optional<Picture> picture = DecodePicture(c.bytes);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->image().format(), QImage::Format_RGB32);
+        EXPECT_EQ(picture->image(), expected);
+    }
 }
 
 TEST(Picture, MissingOrUndecodableFilesRaiseNamingThePath) {
