@@ -1,4 +1,5 @@
 #include "ui/Cursor.h"
+#include "ui/CursorBitmap.h"
 #include "ui/Picture.h"
 #include <QBitmap>
 #include <QBuffer>
@@ -57,8 +58,9 @@ QCursor CursorFromPicture(const Picture& picture) {
 
 // A cursor file: a 6-byte header (0, type 2, count), then 16-byte entries
 // (width, height, colours, reserved, hot spot x and y, size, offset). The
-// image payload is decoded by Qt's icon reader; the hot spot comes from the
-// entry, which that reader does not keep.
+// image payload, the usual bitmap, is read by DecodeCursorBitmap, any other by
+// Qt's icon reader; the hot spot comes from the entry, which that reader does
+// not keep.
 std::optional<Picture> DecodeCursorFile(const QByteArray& bytes, QString* why) {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const qsizetype size = bytes.size();
@@ -73,6 +75,12 @@ std::optional<Picture> DecodeCursorFile(const QByteArray& bytes, QString* why) {
     if (offset < 6u + 16u || offset > quint64(size) || length > quint64(size) - offset) return std::nullopt;
     QPoint hot;
     if (type == 2) hot = QPoint(qFromLittleEndian<quint16>(entry + 4), qFromLittleEndian<quint16>(entry + 6));
+
+    // The usual bitmap is read here; any other payload by Qt's icon reader.
+    if (std::optional<QImage> bitmap = DecodeCursorBitmap(data + offset, length)) {
+        if (hot.x() >= bitmap->width() || hot.y() >= bitmap->height()) hot = QPoint();
+        return Picture(std::move(*bitmap), hot);
+    }
 
     // Qt's reader takes icon files; present the cursor as one.
     QByteArray asIcon = bytes;

@@ -164,6 +164,42 @@ TEST(Picture, CursorFilesKeepTheirHotSpot) {
     EXPECT_FALSE(DecodeCursorFile(bytes));
 }
 
+// Cursor bitmaps of every usual depth give the very pixels Qt's icon reader
+// gives them, mask and all.
+TEST(Picture, CursorBitmapsMatchQtsIconReader) {
+    QImage twoColours(32, 32, QImage::Format_ARGB32);
+    twoColours.fill(Qt::transparent);
+    QImage manyColours = twoColours;
+    for (int y = 4; y < 28; ++y)
+        for (int x = 2; x < 20 + y % 7; ++x) {
+            twoColours.setPixel(x, y, (x + y) % 3 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            manyColours.setPixel(x, y, qRgb(x * 12 % 256, y * 9 % 256, (x ^ y) * 16 % 256));
+        }
+    QImage translucent = manyColours;
+    translucent.setPixel(10, 10, qRgba(40, 80, 120, 128));
+    struct Case {
+        int bits;
+        QImage image;
+    };
+    const std::vector<Case> cases = {{1, twoColours}, {4, twoColours}, {8, manyColours.convertToFormat(QImage::Format_Indexed8).convertToFormat(QImage::Format_ARGB32)},
+                                     {24, manyColours}, {32, translucent}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bits);
+        const QByteArray bytes = sim::makeCursorFile(c.image, QPoint(3, 4), c.bits);
+        QByteArray asIcon = bytes;
+        asIcon[2] = 1;
+        QBuffer buffer(&asIcon);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "ico");
+        const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(expected.isNull());
+        const std::optional<Picture> cursor = DecodeCursorFile(bytes);
+        ASSERT_TRUE(cursor);
+        EXPECT_EQ(cursor->hotSpot(), QPoint(3, 4));
+        EXPECT_EQ(cursor->image(), expected);
+    }
+}
+
 // The cache answers by the path asked for (resolved once, case ignored), yet
 // a file changed or removed on disk is never answered from it.
 TEST(Picture, CacheFollowsTheFileBehindACaseDifferingPath) {
