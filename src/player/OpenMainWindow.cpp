@@ -1,11 +1,14 @@
 #include "player/OpenMainWindow.h"
 
 #include "player/mForm.h"
+#include "startup/DiscConfig.h"
 #include "startup/MenuTable.h"
 #include "startup/SharedState.h"
 #include "ui/Picture.h"
+#include "ui/PicturePrefetch.h"
 
 #include <QPointer>
+#include <optional>
 
 namespace {
 
@@ -13,6 +16,15 @@ namespace {
 QPointer<mForm>& instance() {
     static QPointer<mForm> form;
     return form;
+}
+
+// What the window reads before its first paint: its skin, then the first
+// menu page.
+QStringList picturesBeforeFirstPaint() {
+    QStringList paths = mForm::PicturesOfLoad();
+    const QStringList faces = startup::ReadFaceFiles();
+    if (!faces.isEmpty()) paths << startup::AppFolder() + faces.front();
+    return paths;
 }
 
 }  // namespace
@@ -32,6 +44,10 @@ void DestroyMainForm() {
 }
 
 void OpenMainWindow() {
+    // A window made for the first time has its pictures read and decoded on
+    // a second thread while its controls are made and shown.
+    std::optional<ui::PicturePrefetch> prefetch;
+    if (!MainFormExists()) prefetch.emplace(picturesBeforeFirstPaint());
     mForm& form = MainForm();
     form.Load();
     form.Refresh();

@@ -71,6 +71,9 @@ public:
     QStringList NewLoops;
 
     // ---- State and layout (mFormLayout.cpp) ----
+    // The skin pictures that loading the window reads, in the order it reads
+    // them (names as it asks for them, under the application folder).
+    static QStringList PicturesOfLoad();
     // Puts every button back into its resting look.
     void Initial();
     // picPlay back to its design rectangle 206, 61, 528 x 432.

@@ -6,6 +6,7 @@
 #include "player/MakerLink.h"
 #include "player/SkinFiles.h"
 #include "slider/Progressbar.h"
+#include "startup/DiscConfig.h"
 #include "ui/Errors.h"
 #include "ui/Numbers.h"
 #include "ui/StringTable.h"
@@ -145,6 +146,20 @@ void mForm::wireEvents() {
 
     // Closing.
     Image3.OnClick = [this] { Image3_Click(); };
+}
+
+QStringList mForm::PicturesOfLoad() {
+    // Form_Initialize, Initial (from Form_Load), then the rest of Form_Load.
+    static const char* const kNames[] = {
+        "image\\player.bmp", "image\\help.jpg",  "image\\fscren.jpg",   "image\\close.jpg",
+        "image\\tp.jpg",     "image\\sy.jpg",    "image\\dh.jpg",       "image\\play.jpg",
+        "image\\pause.jpg",  "image\\stop.jpg",  "image\\void.jpg",     "image\\progress.bmp",
+        "image\\cur.cur",    "image\\arrow.jpg", "image\\Trad2_1.bmp",
+    };
+    const QString folder = startup::AppFolder();
+    QStringList paths;
+    for (const char* name : kNames) paths << folder + QLatin1String(name);
+    return paths;
 }
 
 void mForm::Form_Initialize() {

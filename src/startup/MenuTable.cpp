@@ -47,10 +47,11 @@ void ReadMenuTable() {
     }
 }
 
-void ReadFaceList() {
-    SharedState& s = Shared();
-    s.FaceFiles = SplitList(ReadIniString(QStringLiteral("main"), QStringLiteral("face"), s.IniFile));
+QStringList ReadFaceFiles() {
+    return SplitList(ReadIniString(QStringLiteral("main"), QStringLiteral("face"), Shared().IniFile));
 }
+
+void ReadFaceList() { Shared().FaceFiles = ReadFaceFiles(); }
 
 QString FirstFacePath() {
     SharedState& s = Shared();

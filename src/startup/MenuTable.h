@@ -33,7 +33,9 @@ ParsedMenuLine ParseMenuLine(const QString& piece);
 // to case) raises ui::RuntimeError naming the line.
 void ReadMenuTable();
 
-// FaceFiles = the [main] face value split at ",".
+// The [main] face value split at ",".
+QStringList ReadFaceFiles();
+// FaceFiles = ReadFaceFiles().
 void ReadFaceList();
 
 // FacePath = AppFolder + FaceFiles(0), returned. Raises ui::RuntimeError when

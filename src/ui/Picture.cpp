@@ -3,11 +3,13 @@
 #include "ui/DiscFiles.h"
 #include "ui/Errors.h"
 #include "ui/JpegPicture.h"
+#include "ui/PicturePrefetch.h"
 #include "ui/PlainBitmap.h"
 #include <QBuffer>
 #include <QFile>
 #include <QHash>
 #include <QImageReader>
+#include <atomic>
 #include <cmath>
 
 namespace ui {
@@ -40,7 +42,7 @@ QHash<QString, CacheEntry>& cache() {
     return entries;
 }
 
-uint64_t fileReads = 0;
+std::atomic<uint64_t> fileReads{0};
 constexpr int kCacheLimit = 96;
 
 constexpr char kJpegStart[] = "\xFF\xD8\xFF";
@@ -126,6 +128,29 @@ std::optional<Picture> DecodePicture(const QByteArray& bytes, QString* why) {
     return Picture(std::move(image));
 }
 
+std::optional<LoadedPicture> ReadPictureFile(const QString& path, QString* why) {
+    const QString real = ResolveDiscPath(path);
+    const std::optional<FileStamp> stamp = stampOf(real);
+    if (!stamp) {
+        *why = QStringLiteral("Picture file not found: %1").arg(DisplayPath(path));
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    fileReads.fetch_add(1, std::memory_order_relaxed);
+    if (!ReadWholeFile(real, bytes)) {
+        *why = QStringLiteral("Picture file cannot be read: %1").arg(DisplayPath(path));
+        return std::nullopt;
+    }
+    QString problem;
+    std::optional<Picture> picture = DecodePicture(bytes, &problem);
+    if (!picture) {
+        *why = problem.isEmpty() ? QStringLiteral("Picture file cannot be decoded: %1").arg(DisplayPath(path))
+                                 : QStringLiteral("Picture file cannot be decoded: %1 (%2)").arg(DisplayPath(path), problem);
+        return std::nullopt;
+    }
+    return LoadedPicture{real, *stamp, std::move(*picture)};
+}
+
 Picture LoadPicture(const QString& path) {
     // Entries are kept by the disc path as asked for. Resolving it again would
     // check every component and list a folder for each one whose letter case
@@ -136,25 +161,20 @@ Picture LoadPicture(const QString& path) {
     auto it = entries.find(path);
     if (it != entries.end() && stampOf(it->real) == it->stamp) return it->picture;
 
-    const QString real = ResolveDiscPath(path);
-    const std::optional<FileStamp> stamp = stampOf(real);
-    if (!stamp) throw FileError(QStringLiteral("Picture file not found: %1").arg(DisplayPath(path)));
-
-    QByteArray bytes;
-    ++fileReads;
-    if (!ReadWholeFile(real, bytes)) throw FileError(QStringLiteral("Picture file cannot be read: %1").arg(DisplayPath(path)));
-    QString why;
-    std::optional<Picture> picture = DecodePicture(bytes, &why);
-    if (!picture)
-        throw FileError(why.isEmpty() ? QStringLiteral("Picture file cannot be decoded: %1").arg(DisplayPath(path))
-                                      : QStringLiteral("Picture file cannot be decoded: %1 (%2)")
-                                            .arg(DisplayPath(path), why));
-
+    // A picture read ahead is checked like a cached one: a file changed since
+    // (or one that could not be read ahead) is read now.
+    std::optional<LoadedPicture> loaded = TakePrefetchedPicture(path);
+    if (loaded && stampOf(loaded->real) != loaded->stamp) loaded.reset();
+    if (!loaded) {
+        QString why;
+        loaded = ReadPictureFile(path, &why);
+        if (!loaded) throw FileError(why);
+    }
     if (entries.size() >= kCacheLimit) entries.clear();
-    entries.insert(path, CacheEntry{real, *stamp, *picture});
-    return *picture;
+    entries.insert(path, CacheEntry{loaded->real, loaded->stamp, loaded->picture});
+    return loaded->picture;
 }
 
-uint64_t PictureFileReads() { return fileReads; }
+uint64_t PictureFileReads() { return fileReads.load(std::memory_order_relaxed); }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 // The runtime's picture object: a decoded image and its size in HIMETRIC
 // (hundredths of a millimetre). Loaded from .bmp, .jpg, .gif (first image) and
 // .cur files; cursors keep their hot spot. Cheap to copy (shared pixels).
+#include "ui/DiscFiles.h"
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -40,6 +41,18 @@ int HimetricToPixels(int32_t himetric);
 // unreadable file raises FileError naming the path. Decoded pictures are cached
 // by path, size and modification time, so what is shown stays the same.
 Picture LoadPicture(const QString& path);
+
+// A picture file read and decoded, with no cache: the file the disc path
+// resolved to, its stamp when it was read, and its picture.
+struct LoadedPicture {
+    QString real;
+    FileStamp stamp;
+    Picture picture;
+};
+// Reads and decodes the picture at a disc path; nothing when the file is
+// missing, unreadable or no picture, with the message LoadPicture raises in
+// *why. For a folder disc it may run on any thread.
+std::optional<LoadedPicture> ReadPictureFile(const QString& path, QString* why);
 
 // Decodes a picture file's bytes (kind taken from the content; a GIF gives its
 // first image); nothing when they are no picture, with the reason in *why
