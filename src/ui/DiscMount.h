@@ -4,8 +4,9 @@
 // image's own path with a "/" added ("/home/me/课程.iso/"), which becomes the
 // application folder: paths built on it read as the user's own file in
 // messages ("/home/me/课程.iso/intro/a.wmv"), and every disc access in
-// DiscFiles routes such paths into the image. Used from the user-interface
-// thread only.
+// DiscFiles routes such paths into the image. Mounted and read from the
+// user-interface thread only; the thread that reads pictures ahead for a
+// folder disc (PicturePrefetch.h) only finds that no image is mounted.
 #include "disc/DiscImage.h"
 #include <QString>
 #include <memory>
