@@ -64,6 +64,10 @@ std::optional<QImage> DecodeCursorBitmap(const uchar* dib, qsizetype length) {
             out[x] = transparent ? 0 : qRgb(bgr[2], bgr[1], bgr[0]);
         }
     }
+    // The icon reader's 32-bit pictures pass through premultiplied alpha (a
+    // colour under full transparency becomes 0, a translucent one may move by
+    // a level); the same passage gives the same pixels.
+    if (bits == 32) image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied).convertToFormat(QImage::Format_ARGB32);
     return image;
 }
 

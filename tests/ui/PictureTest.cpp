@@ -175,8 +175,10 @@ TEST(Picture, CursorBitmapsMatchQtsIconReader) {
             twoColours.setPixel(x, y, (x + y) % 3 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
             manyColours.setPixel(x, y, qRgb(x * 12 % 256, y * 9 % 256, (x ^ y) * 16 % 256));
         }
-    QImage translucent = manyColours;
-    translucent.setPixel(10, 10, qRgba(40, 80, 120, 128));
+    // Every level of alpha, colour under the transparent pixels too.
+    QImage translucent(32, 32, QImage::Format_ARGB32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) translucent.setPixel(x, y, qRgba(x * 7, y * 8, 99, (x * 32 + y) % 256));
     struct Case {
         int bits;
         QImage image;
