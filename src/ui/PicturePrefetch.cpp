@@ -51,10 +51,10 @@ void readAll(PicturePrefetch::Shared& shared) {
 
 }  // namespace
 
-PicturePrefetch::PicturePrefetch(const QStringList& discPaths) : shared_(std::make_shared<Shared>()) {
+PicturePrefetch::PicturePrefetch(const QStringList& discPaths) : shared_(std::make_unique<Shared>()) {
     if (MountedImage()) return;
     for (const QString& path : discPaths) shared_->pictures.emplace_back().path = path;
-    thread_ = std::thread([shared = shared_] { readAll(*shared); });
+    thread_ = std::thread([shared = shared_.get()] { readAll(*shared); });
     active = shared_.get();
 }
 

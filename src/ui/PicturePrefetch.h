@@ -35,7 +35,8 @@ public:
     struct Shared;
 
 private:
-    std::shared_ptr<Shared> shared_;
+    // The thread's state; it outlives the thread, which is always joined.
+    std::unique_ptr<Shared> shared_;
     std::thread thread_;
 };
 

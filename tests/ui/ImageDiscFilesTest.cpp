@@ -6,6 +6,8 @@
 #include "ui/DiscFiles.h"
 #include "ui/DiscMount.h"
 #include "ui/OpenerCopies.h"
+#include "ui/Picture.h"
+#include "ui/PicturePrefetch.h"
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -83,4 +85,15 @@ TEST_F(ImageDiscFiles, TheOpenerGetsAPrivateCopyOfAPageWithItsFolder) {
     EXPECT_TRUE(OpenerPath(root + "help\\missing.htm").isEmpty());
     RemoveOpenerCopies();
     EXPECT_FALSE(QFileInfo::exists(page));
+}
+
+// An image is read on the user-interface thread only: nothing is read ahead
+// from it, whatever the list.
+TEST_F(ImageDiscFiles, NoPictureIsReadAheadFromAnImage) {
+    const uint64_t reads = PictureFileReads();
+    {
+        PicturePrefetch prefetch({root + "image\\play.jpg"});
+        EXPECT_FALSE(TakePrefetchedPicture(root + "image\\play.jpg"));
+    }
+    EXPECT_EQ(PictureFileReads(), reads);
 }
