@@ -8,8 +8,10 @@
 #include "support/SkinFixture.h"
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QTimer>
 #include <cstdio>
 
 namespace bench {
@@ -83,6 +85,12 @@ mForm& BenchWindow::form() { return MainForm(); }
 void BenchWindow::clickLesson() {
     form().picPlay_MouseMove(0, 0, 170, 120);
     form().picPlay_Click();
+}
+
+void RunEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 bool MakeBenchClip(const QString& path) {

@@ -46,6 +46,11 @@ private:
     fixture::DiscFixture disc_;
 };
 
+// Runs the event loop for `ms` milliseconds, asleep while no event is due.
+// (QCoreApplication::processEvents with a time limit never waits: a loop of it
+// keeps a core busy and takes it from the player under measurement.)
+void RunEventsFor(int ms);
+
 // Makes a 10-second 640 x 480 25 fps MPEG-1 clip with MP2 sound with ffmpeg
 // (the clip of bench/lib/disc.sh); false when ffmpeg is missing or fails.
 bool MakeBenchClip(const QString& path);
