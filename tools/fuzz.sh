@@ -13,7 +13,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
 cmake --build "$build" -j "$(nproc)" >"$build.log" 2>&1 || { tail -30 "$build.log"; exit 1; }
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 status=0
-for target in profile cursor picture disc; do
+for target in profile cursor picture disc keyframes; do
   mkdir -p "$build/corpus/$target"
   log="$build/fuzz_$target.log"
   max_len=65536

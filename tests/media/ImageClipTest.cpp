@@ -5,6 +5,7 @@
 #include "disc/DiscTestHooks.h"
 #include "media/MediaFramework.h"
 #include "media/mpv/MpvGraph.h"
+#include <mpv/client.h>
 #include "media/TestClips.h"
 #include "support/DiscFixture.h"
 #include "support/ImageFixture.h"
@@ -126,4 +127,32 @@ TEST(ImageClips, ASlowDiscIsWaitedForAndADamagedClipStillFailsAtOnce) {
     EXPECT_NO_THROW(slow->RenderFile(mounted.root + "lesson.mpg"));
     disc::setTestReadDelay(0);
     EXPECT_GT(timer.elapsed(), media::MpvGraph::loadTimeout.count());
+}
+
+// Keyframes 2.4 s apart, farther than the demuxer is sent back by default: the
+// seek to 2.0 still shows the picture at 2.0, not the keyframe at 2.4, from a
+// folder and from an image alike (there the keyframes are read from the bytes
+// the core itself read).
+TEST(ImageClips, ExactSeeksLandWhereKeyframesAreFarApart) {
+    if (!fixture::ImageFixture::haveTool("xorriso")) GTEST_SKIP() << "xorriso is missing";
+    const QString clip = clips().path(ClipKind::LongGroupsMpeg1);
+    fixture::DiscFixture disc;
+    disc.write("AUTORUN.INF", "[main]\r\nheader=\r\n");
+    disc.write("LESSON.MPG", bytesOf(clip));
+    fixture::ImageFixture images;
+    const QString iso = images.makeJolietIso(disc.path());
+    ASSERT_FALSE(iso.isEmpty()) << images.error().toStdString();
+    Mounted mounted(iso);
+
+    for (const QString& path : {clip, mounted.root + "lesson.mpg"}) {
+        media::MpvGraph graph;
+        graph.RenderFile(path);
+        graph.put_CurrentPosition(3.0);
+        QTest::qWait(500);
+        graph.put_CurrentPosition(2.0);
+        QTest::qWait(700);
+        double shown = -1;  // the time of the picture the core shows
+        ASSERT_GE(mpv_get_property(graph.coreHandle(), "time-pos", MPV_FORMAT_DOUBLE, &shown), 0);
+        EXPECT_NEAR(shown, 2.0, 0.045) << path.toStdString();
+    }
 }

@@ -13,6 +13,7 @@ namespace {
 const ClipFacts facts[] = {
     {"clip.wmv", {320, 240}, 1.6}, {"clip.mpg", {352, 288}, 1.6}, {"clip2.mpg", {416, 240}, 1.6},
     {"AVSEQ01.DAT", {352, 288}, 1.6}, {"red.mpg", {320, 240}, 1.2}, {"sound.mp2", {0, 0}, 1.2},
+    {"longgop.mpg", {320, 240}, 4.0},
 };
 
 QStringList sources(const char* video, double seconds) {
@@ -41,6 +42,9 @@ QStringList ffmpegArguments(ClipKind kind, const QString& out) {
                << "-c:v" << "mpeg1video" << "-q:v" << "2" << "-c:a" << "mp2" << "-f" << "mpeg" << out;
     case ClipKind::SoundOnly:
         return sources(nullptr, 1.2) << "-c:a" << "mp2" << out;
+    case ClipKind::LongGroupsMpeg1:
+        return sources("testsrc2=s=320x240", 4.0)
+               << "-c:v" << "mpeg1video" << "-g" << "60" << "-b:v" << "600k" << "-c:a" << "mp2" << "-f" << "mpeg" << out;
     }
     return {};
 }
@@ -68,6 +72,12 @@ QString TestClips::path(ClipKind kind) {
         runFfmpeg(ffmpegArguments(kind, out));
     }
     made_[kind] = out;
+    return out;
+}
+
+QString TestClips::make(const QString& name, const QStringList& ffmpegArguments) {
+    const QString out = dir_.filePath(name);
+    runFfmpeg(QStringList{"-y", "-v", "error"} << ffmpegArguments << out);
     return out;
 }
 

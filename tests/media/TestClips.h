@@ -15,6 +15,7 @@ enum class ClipKind {
     VideoCd,   // .dat: a VCD track (RIFF CDXA sectors of an MPEG-1 stream), 352x288
     RedMpeg1,  // a plain red picture, 320x240
     SoundOnly, // an MPEG audio file without video
+    LongGroupsMpeg1,  // MPEG-1 program stream, 320x240, 4 s, keyframes 2.4 s apart
 };
 
 struct ClipFacts {
@@ -30,6 +31,9 @@ public:
     // The clip's full path; made on first use. Throws std::runtime_error when
     // ffmpeg fails.
     QString path(ClipKind kind);
+    // A file that ffmpeg makes from the arguments (before the output name),
+    // made anew on every call.
+    QString make(const QString& name, const QStringList& ffmpegArguments);
     // A file with the given bytes in the folder.
     QString writeFile(const QString& name, const QByteArray& bytes);
     QString folder() const { return dir_.path(); }

@@ -30,6 +30,8 @@ constexpr Option requiredOptions[] = {
     // The MPEG program-stream demuxer seeks to the first keyframe after the
     // target; starting the demuxer this much earlier lets the exact seek decode
     // forward from a keyframe before it (groups of pictures are under a second).
+    // A program stream whose keyframes are found in its first bytes gets an
+    // offset of its own at its first seek (MpvGraph::chooseSeekLead).
     {"hr-seek-demuxer-offset", "1.5"},
     // Frames are drawn on the user-interface thread: the render call must not
     // wait there for a frame's display time (by default up to 50 ms a frame,

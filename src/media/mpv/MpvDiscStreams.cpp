@@ -1,4 +1,6 @@
 #include "media/mpv/MpvDiscStreams.h"
+#include "media/KeyframeGap.h"
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <mpv/client.h>
@@ -32,6 +34,7 @@ Offers& offers() {
 struct OpenStream {
     std::unique_ptr<disc::ClipStream> stream;
     std::shared_ptr<DiscStreamState> state;
+    int64_t position = 0;  // where the next read starts
 };
 
 int64_t readFn(void* cookie, char* buffer, uint64_t bytes) {
@@ -39,6 +42,10 @@ int64_t readFn(void* cookie, char* buffer, uint64_t bytes) {
     s->state->reading = true;
     const int64_t n = s->stream->read(buffer, static_cast<int64_t>(std::min<uint64_t>(bytes, INT64_MAX)));
     s->state->reading = false;
+    if (n > 0) {
+        s->state->keepHead(s->position, buffer, n);
+        s->position += n;
+    }
     if (n < 0) {
         // The core retries a failed read and then reports a plain end of the
         // file: the failure is kept here so that a damaged disc can be told
@@ -52,7 +59,9 @@ int64_t readFn(void* cookie, char* buffer, uint64_t bytes) {
 
 int64_t seekFn(void* cookie, int64_t offset) {
     auto* s = static_cast<OpenStream*>(cookie);
-    return s->stream->seek(offset) ? offset : int64_t{MPV_ERROR_GENERIC};
+    if (!s->stream->seek(offset)) return MPV_ERROR_GENERIC;
+    s->position = offset;
+    return offset;
 }
 
 int64_t sizeFn(void* cookie) { return static_cast<OpenStream*>(cookie)->stream->size(); }
@@ -90,6 +99,18 @@ int openFn(void*, char* uri, mpv_stream_cb_info* info) {
 }
 
 }  // namespace
+
+std::string DiscStreamState::head() const {
+    std::lock_guard<std::mutex> guard(headLock_);
+    return head_;
+}
+
+void DiscStreamState::keepHead(int64_t offset, const char* bytes, int64_t n) {
+    if (offset >= static_cast<int64_t>(kKeyframeScanBytes)) return;  // the usual read: nothing to keep
+    std::lock_guard<std::mutex> guard(headLock_);
+    if (offset != static_cast<int64_t>(head_.size())) return;  // not the next bytes in order
+    head_.append(bytes, static_cast<size_t>(std::min<int64_t>(n, kKeyframeScanBytes - head_.size())));
+}
 
 void RegisterDiscProtocol(mpv_handle* core) { mpv_stream_cb_add_ro(core, kProtocol, nullptr, openFn); }
 

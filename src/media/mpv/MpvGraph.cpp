@@ -1,13 +1,17 @@
 #include "media/mpv/MpvGraph.h"
+#include "media/KeyframeGap.h"
 #include "media/mpv/MpvDiscStreams.h"
 #include "media/mpv/MpvVolume.h"
 #include "ui/DiscFiles.h"
 #include "ui/DiscMount.h"
 #include "ui/Errors.h"
 #include "ui/Platform.h"
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
 #include <mpv/client.h>
 
 namespace media {
@@ -142,7 +146,8 @@ QByteArray MpvGraph::addressOf(const QString& path) {
     const QFileInfo info(ui::ResolveDiscPath(path));
     if (!info.isFile()) fail(QStringLiteral("the file does not exist"));
     if (!info.isReadable()) fail(QStringLiteral("the file cannot be read"));
-    return info.absoluteFilePath().toUtf8();
+    file_.localFile = info.absoluteFilePath();
+    return file_.localFile.toUtf8();
 }
 
 void MpvGraph::openFile(const QString& path) {
@@ -354,8 +359,36 @@ double MpvGraph::get_CurrentPosition() {
     return std::clamp(file_.timePos, 0.0, file_.duration);
 }
 
+// Before the first seek in a clip: how far before a target the demuxer is
+// sent. For an MPEG program stream it is worked out from the keyframes in the
+// clip's first bytes (which the core has read by now, so they come from the
+// disc stream's copy or from the system's file cache); the core's option, set
+// for groups of pictures of up to a second and a half, holds for the rest.
+// A Video CD's groups are under two thirds of a second, so its seeks decode
+// about half as far.
+void MpvGraph::chooseSeekLead() {
+    file_.seekLeadChosen = true;
+    std::string head;
+    if (stream_) {
+        head = stream_->head();
+    } else {
+        QFile file(file_.localFile);
+        if (!file.open(QIODevice::ReadOnly)) return;
+        head.resize(kKeyframeScanBytes);
+        head.resize(static_cast<size_t>(std::max<qint64>(0, file.read(head.data(), qint64(head.size())))));
+    }
+    const std::optional<KeyframeGap> gap = LongestKeyframeGap(head);
+    if (!gap) return;
+    // Sent ahead of the seek, so the core takes it first; the next file starts
+    // from the core's option again.
+    QByteArray lead = QByteArray::number(SeekLeadFor(*gap), 'f', 3);
+    char* value = lead.data();
+    mpv_set_property_async(core_->handle(), 0, "file-local-options/hr-seek-demuxer-offset", MPV_FORMAT_STRING, &value);
+}
+
 void MpvGraph::put_CurrentPosition(double seconds) {
     requireFile();
+    if (!file_.seekLeadChosen) chooseSeekLead();
     const double target = std::clamp(seconds, 0.0, file_.duration);
     const QByteArray where = QByteArray::number(target, 'f', 6);
     const char* seek[] = {"seek", where.constData(), "absolute+exact", nullptr};

@@ -88,6 +88,8 @@ private:
         bool hasVideo = false;
         bool hasAudio = false;
         QSize naturalSize;
+        QString localFile;        // the file the core opens, on a folder disc
+        bool seekLeadChosen = false;
     };
 
     void openFile(const QString& path);
@@ -95,6 +97,7 @@ private:
     bool discStillDelivering(std::chrono::steady_clock::time_point& deadline);
     void waitUntilLoaded(std::chrono::steady_clock::time_point deadline);
     void readStreams(std::chrono::steady_clock::time_point deadline);
+    void chooseSeekLead();
     const mpv_event* nextEventBefore(std::chrono::steady_clock::time_point deadline);
     void drainEvents();
     void handleEvent(const mpv_event& event);
