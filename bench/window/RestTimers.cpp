@@ -38,6 +38,7 @@ void rest(bench::CountingPlatform& platform, TimerEventCounter& events, double s
     QEventLoop loop;
     QTimer end;
     end.setSingleShot(true);
+    end.setTimerType(Qt::PreciseTimer);
     QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
     events.ignored = &end;
     QElapsedTimer clock;
