@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPointer>
 
@@ -125,6 +126,10 @@ void Label::setFontUnderline(bool on) {
     f.setUnderline(on);
     setFont(f);
     update();
+}
+
+void Label::prepareFont() const {
+    if (!caption_.isEmpty()) (void)QFontMetrics(font()).boundingRect(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_);
 }
 
 void Label::paintEvent(QPaintEvent*) {

@@ -115,6 +115,9 @@ public:
     void setForeColor(uint32_t oleColour);
     bool FontUnderline() const { return font().underline(); }
     void setFontUnderline(bool on);
+    // Lays the caption out once, unseen, so that its font is loaded (the
+    // font file opened, the glyphs looked up) before the first paint asks.
+    void prepareFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
