@@ -118,9 +118,13 @@ void VideoWindow::setRect(const QRect& rect) {
 }
 
 bool VideoWindow::paintsFramesInPlace(QSize naturalSize) const {
-    if (!d_->widget || !d_->widget->isVisible()) return false;
-    const QWindow* window = d_->widget->window()->windowHandle();
+    QWidget* widget = d_->widget;
+    if (!widget || !widget->isVisible()) return false;
+    const QWindow* window = widget->window()->windowHandle();
     if (!window || !window->isExposed()) return false;
+    // A widget covered in part by another gets partial paints, and one
+    // covered wholly none at all: the frame is drawn at once then.
+    if (!(QRegion(widget->rect()) - widget->visibleRegion()).isEmpty()) return false;
     return frameSizeFor(d_->rect.size(), naturalSize) == d_->rect.size();
 }
 

@@ -55,9 +55,10 @@ public:
     void setRect(const QRect& rect);
     // A new frame is ready: repaint soon.
     void frameReady();
-    // True when the window will paint soon after frameReady and can draw the
-    // frame in place at this natural size: the frame source may then leave a
-    // new frame to the paint instead of drawing it at once.
+    // True when the window will paint all of itself soon after frameReady and
+    // can draw the frame in place at this natural size (shown, exposed, not
+    // covered by another widget): the frame source may then leave a new frame
+    // to the paint instead of drawing it at once.
     bool paintsFramesInPlace(QSize naturalSize) const;
     // The size the frame source should draw at for the current rectangle.
     QSize drawingSize(QSize naturalSize) const;

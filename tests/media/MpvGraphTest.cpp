@@ -180,6 +180,10 @@ TEST(MpvGraphTest, FramesLandInTheWindowsSurfaceAtTheVideosPlace) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return isRed(shown({70, 50})) && isRed(shown({269, 199})); }, 3000));
     for (QPoint outside : {QPoint(69, 120), QPoint(270, 120), QPoint(150, 49), QPoint(150, 200)})
         EXPECT_FALSE(isRed(shown(outside))) << outside.x() << "," << outside.y();
+    // Opaque, as the surface's other pixels are (Qt's X11 surfaces take the
+    // fourth byte as opacity).
+    const QImage& surface = *static_cast<QImage*>(top.backingStore()->paintDevice());
+    EXPECT_EQ(reinterpret_cast<const quint32*>(surface.constScanLine(120))[150] >> 24, 0xFFu);
     // A widget raised over the video keeps its pixels when another part of
     // the video is repainted alone.
     ASSERT_EQ(owner.findChildren<QWidget*>().size(), 1);

@@ -32,8 +32,16 @@ bool MpvFrames::drawInPlace(QImage& target, const QRect& rect) {
     if (rect.isEmpty() || !target.rect().contains(rect) || target.depth() != 32) return false;
     // A frame the window's painter is to stretch is drawn at the video's size.
     if (ui::VideoWindow::frameSizeFor(rect.size(), naturalSize_) != rect.size()) return false;
-    uchar* first = target.bits() + qsizetype(rect.top()) * target.bytesPerLine() + qsizetype(rect.left()) * 4;
-    if (!render(first, rect.size(), size_t(target.bytesPerLine()))) return false;
+    const qsizetype stride = target.bytesPerLine();
+    uchar* first = target.bits() + qsizetype(rect.top()) * stride + qsizetype(rect.left()) * 4;
+    if (!render(first, rect.size(), size_t(stride))) return false;
+    // The library leaves each pixel's fourth byte undefined (it writes 0);
+    // the surface takes it as opacity (Qt's X11 surfaces are premultiplied
+    // ARGB), so it is made opaque while the rows are still in the cache.
+    for (int y = 0; y < rect.height(); ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(first + y * stride);
+        for (int x = 0; x < rect.width(); ++x) row[x] |= 0xFF000000u;
+    }
     imageCurrent_ = false;
     return true;
 }
