@@ -34,7 +34,7 @@ Offers& offers() {
 struct OpenStream {
     std::unique_ptr<disc::ClipStream> stream;
     std::shared_ptr<DiscStreamState> state;
-    int64_t position = 0;  // where the next read starts
+    int64_t position = 0;  // where the next read starts; -1 after a failed read, until a seek
 };
 
 int64_t readFn(void* cookie, char* buffer, uint64_t bytes) {
@@ -42,11 +42,12 @@ int64_t readFn(void* cookie, char* buffer, uint64_t bytes) {
     s->state->reading = true;
     const int64_t n = s->stream->read(buffer, static_cast<int64_t>(std::min<uint64_t>(bytes, INT64_MAX)));
     s->state->reading = false;
-    if (n > 0) {
+    if (n > 0 && s->position >= 0) {
         s->state->keepHead(s->position, buffer, n);
         s->position += n;
     }
     if (n < 0) {
+        s->position = -1;  // where a failed read leaves the stream is not known
         // The core retries a failed read and then reports a plain end of the
         // file: the failure is kept here so that a damaged disc can be told
         // from the end of a clip.
@@ -106,7 +107,7 @@ std::string DiscStreamState::head() const {
 }
 
 void DiscStreamState::keepHead(int64_t offset, const char* bytes, int64_t n) {
-    if (offset >= static_cast<int64_t>(kKeyframeScanBytes)) return;  // the usual read: nothing to keep
+    if (offset < 0 || offset >= static_cast<int64_t>(kKeyframeScanBytes)) return;  // the usual read: nothing to keep
     std::lock_guard<std::mutex> guard(headLock_);
     if (offset != static_cast<int64_t>(head_.size())) return;  // not the next bytes in order
     head_.append(bytes, static_cast<size_t>(std::min<int64_t>(n, kKeyframeScanBytes - head_.size())));
