@@ -17,7 +17,6 @@ constexpr int kIntraCoded = 1;  // picture_coding_type of a keyframe
 // The byte at i, or 0 past the end (callers check lengths where it matters).
 struct Bytes {
     std::string_view s;
-    size_t size() const { return s.size(); }
     uint8_t operator[](size_t i) const { return i < s.size() ? static_cast<uint8_t>(s[i]) : 0; }
 };
 
