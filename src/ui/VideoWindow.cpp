@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <QPainter>
 #include <QPointer>
+#include <QPaintEngine>
 #include <QWidget>
+#include <QWindow>
 
 namespace ui {
 
@@ -29,6 +31,12 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
+        // The frame goes straight into the window's surface when the whole
+        // widget is repainted (a new frame): drawn over a part only, it would
+        // overwrite what lies above the rest there, which nothing repaints.
+        if (QImage* surface = surfaceAt(painter); surface && (QRegion(rect()) - event->region()).isEmpty() &&
+            source_.drawInPlace(*surface, QRect(painter.deviceTransform().map(QPoint(0, 0)), size())))
+            return;
         const QImage& frame = source_.frameFor(size());
         if (frame.isNull()) {
             painter.fillRect(rect(), Qt::black);
@@ -56,6 +64,22 @@ protected:
 
 
 private:
+    // The picture the painter draws into, when the frame can go straight into
+    // it: a 32-bit picture at one device pixel per pixel, the widget placed in
+    // it by a plain translation and wholly inside it.
+    QImage* surfaceAt(QPainter& painter) const {
+        QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+        if (!device || device->devType() != QInternal::Image) return nullptr;
+        auto* image = static_cast<QImage*>(device);
+        const QTransform t = painter.deviceTransform();
+        if (image->devicePixelRatio() != 1.0 || t.type() > QTransform::TxTranslate) return nullptr;
+        if (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied)
+            return nullptr;
+        const QRect at(t.map(QPoint(0, 0)), size());
+        // Shared, the picture would be copied by the first write to it.
+        return image->isDetached() && image->rect().contains(at) ? image : nullptr;
+    }
+
     VideoFrameSource& source_;
     FrameStretch stretch_;
     QImage band_;
@@ -91,6 +115,17 @@ void VideoWindow::setOwner(WindowHandle owner) {
 void VideoWindow::setRect(const QRect& rect) {
     d_->rect = rect;
     if (d_->widget) d_->widget->setGeometry(rect);
+}
+
+bool VideoWindow::paintsFramesInPlace(QSize naturalSize) const {
+    QWidget* widget = d_->widget;
+    if (!widget || !widget->isVisible()) return false;
+    const QWindow* window = widget->window()->windowHandle();
+    if (!window || !window->isExposed()) return false;
+    // A widget covered in part by another gets partial paints, and one
+    // covered wholly none at all: the frame is drawn at once then.
+    if (!(QRegion(widget->rect()) - widget->visibleRegion()).isEmpty()) return false;
+    return frameSizeFor(d_->rect.size(), naturalSize) == d_->rect.size();
 }
 
 void VideoWindow::frameReady() {

@@ -24,6 +24,11 @@ public:
     // null image when there is no frame yet. The image stays valid until the
     // next call.
     virtual const QImage& frameFor(QSize area) = 0;
+    // Draws the current frame straight into target, a 32-bit picture (the
+    // window's own surface), filling rect exactly: one copy of every frame
+    // fewer than frameFor. False when it cannot (no frame yet, or the frame
+    // is to be stretched by the painter); frameFor serves then.
+    virtual bool drawInPlace(QImage& target, const QRect& rect) = 0;
 };
 
 // Who scales the picture to the window's size: the frame source (drawing
@@ -50,6 +55,11 @@ public:
     void setRect(const QRect& rect);
     // A new frame is ready: repaint soon.
     void frameReady();
+    // True when the window will paint all of itself soon after frameReady and
+    // can draw the frame in place at this natural size (shown, exposed, not
+    // covered by another widget): the frame source may then leave a new frame
+    // to the paint instead of drawing it at once.
+    bool paintsFramesInPlace(QSize naturalSize) const;
     // The size the frame source should draw at for the current rectangle.
     QSize drawingSize(QSize naturalSize) const;
 

@@ -10,6 +10,7 @@
 #include "ui/Platform.h"
 #include <QElapsedTimer>
 #include <QFile>
+#include <QBackingStore>
 #include <QImage>
 #include <QPixmap>
 #include <QRandomGenerator>
@@ -153,6 +154,52 @@ TEST(MpvGraphTest, VideoIsDrawnInsideTheOwnerAtItsRectangleAndLetsInputThrough) 
     graph.reset();
     EXPECT_TRUE(owner.findChildren<QWidget*>().isEmpty());
     EXPECT_FALSE(isRed(pixelOf(owner, {200, 150})));
+}
+
+// A frame drawn at the size it is shown goes straight into the window's own
+// surface (what the screen gets), at the video's place there, the owner
+// sitting inside another widget. A part of the video repainted alone (as when
+// a window over it goes away) shows the frame too, and nothing more.
+TEST(MpvGraphTest, FramesLandInTheWindowsSurfaceAtTheVideosPlace) {
+    QWidget top;
+    top.resize(400, 300);
+    top.setAutoFillBackground(true);
+    top.setPalette(QPalette(Qt::blue));
+    QWidget owner(&top);
+    owner.setGeometry(30, 20, 320, 240);
+    top.show();
+    auto graph = media::CreateMpvGraph();
+    graph->RenderFile(clips().path(ClipKind::RedMpeg1));
+    graph->put_Owner(&owner);
+    graph->put_Left(40);
+    graph->put_Top(30);
+    graph->put_Width(200);
+    graph->put_Height(150);
+    auto shown = [&](QPoint at) { return static_cast<QImage*>(top.backingStore()->paintDevice())->pixel(at); };
+    // The video covers x 70-269 and y 50-199 of the window.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isRed(shown({70, 50})) && isRed(shown({269, 199})); }, 3000));
+    for (QPoint outside : {QPoint(69, 120), QPoint(270, 120), QPoint(150, 49), QPoint(150, 200)})
+        EXPECT_FALSE(isRed(shown(outside))) << outside.x() << "," << outside.y();
+    // Opaque, as the surface's other pixels are (Qt's X11 surfaces take the
+    // fourth byte as opacity), whether drawn in place or through the buffer.
+    const QImage& surface = *static_cast<QImage*>(top.backingStore()->paintDevice());
+    auto alphaAt = [&](QPoint at) { return reinterpret_cast<const quint32*>(surface.constScanLine(at.y()))[at.x()] >> 24; };
+    EXPECT_EQ(alphaAt({150, 120}), 0xFFu);
+    // A widget raised over the video keeps its pixels when another part of
+    // the video is repainted alone.
+    ASSERT_EQ(owner.findChildren<QWidget*>().size(), 1);
+    QWidget* video = owner.findChildren<QWidget*>().front();
+    QWidget cover(&owner);
+    cover.setAutoFillBackground(true);
+    cover.setPalette(QPalette(Qt::green));
+    cover.setGeometry(140, 100, 40, 40);  // x 170-209, y 120-159 of the window
+    cover.show();
+    cover.raise();
+    QTest::qWait(100);
+    video->repaint(30, 50, 20, 20);  // x 100-119, y 100-119 of the window
+    EXPECT_TRUE(isRed(shown({110, 110})));
+    EXPECT_EQ(alphaAt({110, 110}), 0xFFu);
+    EXPECT_EQ(shown({190, 140}), QColor(Qt::green).rgb());
 }
 
 // Full screen hands the video to another widget and back.

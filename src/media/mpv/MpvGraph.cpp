@@ -323,7 +323,13 @@ void MpvGraph::handleEvent(const mpv_event& event) {
     }
 }
 
+// A window that paints the frame at the size it is drawn gets it straight
+// into its surface when it paints; otherwise the frame is drawn here, at once.
 void MpvGraph::onFrame() {
+    if (window_ && window_->paintsFramesInPlace(file_.naturalSize)) {
+        if (frames_->newFrameWaiting()) window_->frameReady();
+        return;
+    }
     const QSize size = window_ ? window_->drawingSize(file_.naturalSize) : file_.naturalSize;
     if (frames_->takeNewFrame(size) && window_) window_->frameReady();
 }
