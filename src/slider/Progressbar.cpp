@@ -48,6 +48,7 @@ void Progressbar::storeAndRedraw(T& field, T value, const QString& name) {
 void Progressbar::setCaption(const QString& text) {
     // The text shows at the next redraw.
     f_.mCaption = text;
+    drawn_.reset();
     notify(QStringLiteral("Caption"));
 }
 
@@ -136,7 +137,7 @@ void Progressbar::setValue(int32_t value) {
     // While the user drags, the thumb follows only the mouse.
     if (!f_.mDragging) {
         f_.mVal = value;
-        Redraw();
+        redraw(true);
         if (Changed) Changed(f_.mVal, f_.mMax);
     }
     notify(QStringLiteral("Value"));

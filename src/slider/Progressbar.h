@@ -25,7 +25,8 @@
 //
 // Every redraw composes the whole bar into an off-screen surface (the skin
 // pieces are cut once by setPicture), then the widget shows the surface with
-// one copy when it paints. Redraws raise MouseOverCmd or MouseOutCmd while
+// one copy when it paints. A new Value that leaves the thumb on the same
+// pixels keeps the surface composed before. Redraws raise MouseOverCmd or MouseOutCmd while
 // CanMove is true and the thumb is shown, so those handlers must be cheap.
 //
 // Property setters tell the host through PropertyChanged (the property's name).
@@ -38,8 +39,10 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace slider {
 
@@ -193,6 +196,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -211,6 +215,11 @@ private:
     template <typename T>
     void storeAndRedraw(T& field, T value, const QString& name);
     void applyCursor();
+    // Redraw; with onlyIfMoved (a new Value), a thumb that lands on the pixels
+    // and in the state of the last composition leaves the surface as it is.
+    void redraw(bool onlyIfMoved);
+    using ThumbPixels = std::array<int, 6>;
+    std::optional<ThumbPixels> thumbPixels(float p, double scaleWidth) const;
     void showIfChanged();
 
     ProgressbarFields f_;
@@ -224,6 +233,16 @@ private:
     bool pressedInside_ = false;        // a left press that may end in Click
     QImage surface_;                    // the drawing surface every redraw composes
     QImage shown_;                      // what the window was last asked to show
+    // What the surface was last composed for; reset by anything else that
+    // changes the picture without composing it (caption, font, palette).
+    static constexpr int32_t NoThumb = -1;
+    struct Drawn {
+        QSize size;
+        ThumbPixels pixels;
+        int32_t state;  // the thumb state drawn, NoThumb when hidden
+    };
+    std::optional<Drawn> drawn_;
+    uint64_t compositions_ = 0;  // counts compositions, to notice a handler's redraw
     ui::Timer timer1_;
     WindowAtCursor windowAtCursor_;
 };

@@ -118,22 +118,36 @@ void DrawGradient(QPainter& painter, const QWidget& widget, uint32_t topColour, 
 
 }  // namespace
 
-void Progressbar::Redraw() {
+// The pixel positions a redraw derives from the thumb's centre p (twips),
+// computed as the drawing steps compute them: the ends of the pieces either
+// side of the thumb (skins), the split of the two gradients and the thumb's
+// left edge. Two centres with equal positions draw the same bar. Nothing when
+// a position does not fit in 32 bits (that drawing step fails and is skipped).
+std::optional<Progressbar::ThumbPixels> Progressbar::thumbPixels(float p, double scaleWidth) const {
+    const double lw = f_.mLeftWidth;
+    const double rw = f_.mRightWidth;
+    try {
+        return ThumbPixels{
+            ToPixel(lw + (p - lw)),                    // end of the filled skin piece
+            ToPixel(p),                                // start of the empty piece, gradients' split
+            ToPixel(p + (scaleWidth - p - rw)),        // end of the empty skin piece
+            ToPixel(p + (scaleWidth - p)),             // end of the empty full-width view
+            ToPixel(scaleWidth - p),                   // width of the empty full-width view
+            ui::CInt((p - f_.mCmdWidth / 2.0) / Twips),  // the thumb frame's left edge
+        };
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void Progressbar::Redraw() { redraw(false); }
+
+void Progressbar::redraw(bool onlyIfMoved) {
     const double w = f_.mIsShowCmd ? f_.mCmdWidth : 0;
     const double lw = f_.mLeftWidth;
     const double rw = f_.mRightWidth;
     const double scaleWidth = ScaleWidth();
     const double height = ScaleHeight();
-
-    if (surface_.size() != size()) surface_ = QImage(size(), QImage::Format_RGB32);
-    std::optional<QPainter> painter;
-    if (!surface_.isNull()) painter.emplace(&surface_);
-
-    // Cls: the background colour, then the background picture.
-    if (painter) {
-        painter->fillRect(surface_.rect(), PaintColour(*this, backColor_));
-        if (!bkPicture_.isNull()) painter->drawImage(QPoint(0, 0), bkPicture_.image());
-    }
 
     const int32_t v = f_.mVal <= 0 ? 0 : (f_.mVal >= f_.mMax ? f_.mMax : f_.mVal);
     if (f_.mMax < 0) f_.mMax = 1;
@@ -145,8 +159,33 @@ void Progressbar::Redraw() {
                   f_.mBiteLP);
     f_.mCmdLeft = float(p - f_.mCmdWidth / 2.0);
 
+    // A new Value whose thumb lands on the same pixels, in the same state,
+    // leaves the composed surface as it is: the host assigns Value 100 times a
+    // second while the thumb moves a pixel every few assignments. The state's
+    // events run as on every redraw; should a handler redraw, the bar is
+    // composed anew.
+    const std::optional<ThumbPixels> pixels = thumbPixels(p, scaleWidth);
+    const auto drawnHere = [&] { return pixels && drawn_ && drawn_->size == size() && drawn_->pixels == *pixels; };
+    std::optional<int32_t> state;
+    if (onlyIfMoved && drawnHere()) {
+        const uint64_t composedBefore = compositions_;
+        if (f_.mIsShowCmd) state = GetMouseState();
+        if (compositions_ == composedBefore && drawnHere() && drawn_->state == state.value_or(NoThumb)) return;
+    }
+    drawn_.reset();
+    ++compositions_;
+    const uint64_t composition = compositions_;
+
+    if (surface_.size() != size()) surface_ = QImage(size(), QImage::Format_RGB32);
+    std::optional<QPainter> painter;
+    if (!surface_.isNull()) painter.emplace(&surface_);
+
     if (painter) {
         QPainter& pt = *painter;
+        // Cls: the background colour, then the background picture.
+        pt.fillRect(surface_.rect(), PaintColour(*this, backColor_));
+        if (!bkPicture_.isNull()) pt.drawImage(QPoint(0, 0), bkPicture_.image());
+
         if (f_.mStyle == 2) {
             DrawStep([&] { PaintPicture(pt, f_.mLeftPic, 0, 0, lw, height); });
             DrawStep([&] { PaintPicture(pt, f_.mRightPic, scaleWidth - rw, 0, rw, height); });
@@ -180,14 +219,18 @@ void Progressbar::Redraw() {
     // The thumb frame for the mouse state. The state's events run the host's
     // handlers before the frame is copied.
     if (f_.mIsShowCmd) {
-        const int32_t state = GetMouseState();
+        if (!state) state = GetMouseState();
         DrawStep([&] {
             const double frame = f_.mCmdWidth / Twips;
-            imaging::DrawPictureTransparent(f_.mCmdPic, surface_, ui::CInt(frame * state), 0, ui::CInt(frame),
+            imaging::DrawPictureTransparent(f_.mCmdPic, surface_, ui::CInt(frame * *state), 0, ui::CInt(frame),
                                             f_.mCmdHeight, ui::CInt((p - f_.mCmdWidth / 2.0) / Twips),
                                             f_.mCmdTop, ThumbKeyColour);
         });
     }
+    // A handler that redrew while this redraw ran left a surface of its own
+    // making: it is not known to match this one's positions.
+    if (pixels && compositions_ == composition && !surface_.isNull())
+        drawn_ = Drawn{surface_.size(), *pixels, state.value_or(NoThumb)};
     showIfChanged();
 }
 
@@ -215,6 +258,12 @@ void Progressbar::resizeEvent(QResizeEvent* event) {
     // Grabbing a hidden widget sends it resize events of an unchanged size;
     // only a surface that no longer fits needs the redraw.
     if (surface_.size() != size()) ui::Guarded([this] { Redraw(); });
+}
+
+void Progressbar::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A new font, palette or style shows at the next redraw, whatever Value is.
+    drawn_.reset();
 }
 
 int16_t Progressbar::GetPictureWidth(const ui::Picture& picture) const {

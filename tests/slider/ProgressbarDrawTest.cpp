@@ -272,3 +272,66 @@ TEST_F(SliderTest, RepaintsOnlyWhenThePictureChanges) {
     bar->removeEventFilter(&counter);
     EXPECT_NE(grab(), before);
 }
+
+// A new Value whose thumb stays on the same pixels keeps the surface composed
+// before. Swept over the whole range (and past both ends) in every style,
+// with bites, with the thumb shown and hidden, each surface equals what a full
+// redraw of a second bar at that value composes; the thumb's state events still
+// run on every assignment.
+TEST_F(SliderTest, ValueAssignmentsDrawWhatAFullRedrawDraws) {
+    struct Case {
+        int32_t style;
+        bool thumb;
+    };
+    for (const Case c : {Case{2, true}, Case{3, true}, Case{0, true}, Case{2, false}, Case{0, false}}) {
+        SCOPED_TRACE(testing::Message() << "style " << c.style << (c.thumb ? " with" : " without") << " thumb");
+        auto configure = [&](Progressbar& b) {
+            b.resize(240, 9);
+            b.setPicture(strip, 17, 17, 1, 1, 16);
+            b.setStyle(c.style);
+            b.setGotTopColor(0x102030);
+            b.setGotBottomColor(0xA0B0C0);
+            b.setTopColor(0x00FF00);
+            b.setBottomColor(0x0000FF);
+            b.setBite_LP(3);
+            b.setBite_RP(2);
+            b.setIsShowCmd(c.thumb);
+            b.setCanMove(true);
+            b.setMax(1000);
+            b.grab();
+        };
+        configure(*bar);
+        Progressbar fresh;
+        configure(fresh);
+        int outs = 0;
+        bar->MouseOutCmd = [&] { ++outs; };
+        int assignments = 0;
+        for (int32_t v = -20; v <= 1020; v += 3, ++assignments) {
+            bar->setValue(v);
+            fresh.setValue(v);
+            fresh.Redraw();
+            ASSERT_EQ(bar->surface(), fresh.surface()) << "value " << v;
+        }
+        EXPECT_EQ(outs, c.thumb ? assignments : 0);
+        bar->MouseOutCmd = nullptr;
+    }
+}
+
+// What changes the picture without composing it shows at the next Value, even
+// one that leaves the thumb where it was.
+TEST_F(SliderTest, CaptionAndPaletteShowAtTheNextValueOfTheSamePlace) {
+    bar->setStyle(0);
+    bar->setTopColor(0x80000005);  // window: the palette's base colour
+    bar->setBottomColor(0x80000005);
+    bar->setValue(10);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Base, QColor(0xE0, 0x30, 0x70));
+    bar->setPalette(palette);
+    bar->setValue(10);
+    EXPECT_EQ(pixel(200, 4), qRgb(0xE0, 0x30, 0x70));
+
+    const QImage before = grab();
+    bar->setCaption(QStringLiteral("WWWWWWWWWW"));
+    bar->setValue(11);  // the same pixels as 10
+    EXPECT_NE(grab(), before);
+}
