@@ -26,8 +26,9 @@
 // Every redraw composes the whole bar into an off-screen surface (the skin
 // pieces are cut once by setPicture), then the widget shows the surface with
 // one copy when it paints. A new Value that leaves the thumb on the same
-// pixels keeps the surface composed before. Redraws raise MouseOverCmd or MouseOutCmd while
-// CanMove is true and the thumb is shown, so those handlers must be cheap.
+// pixels keeps the surface composed before. Redraws raise MouseOverCmd or
+// MouseOutCmd while CanMove is true and the thumb is shown, so those handlers
+// must be cheap.
 //
 // Property setters tell the host through PropertyChanged (the property's name).
 // Setters and methods may raise ui::OverflowError where 16-bit values overflow
