@@ -53,8 +53,10 @@ void OpenMainWindow() {
     // pictures the load asks for, rather than in the first paint: the work
     // fills time the load would spend waiting (about 3 ms sooner to the
     // first paint; bench/README.md).
-    if (prefetch)
-        for (const ui::Label* caption : {&form.Label1, &form.Label2, &form.Label3, &form.Label4}) caption->prepareFont();
+    if (prefetch) {
+        for (const ui::Label* caption : {&form.Label1, &form.Label2, &form.Label3, &form.Label4})
+            caption->prepareFont();
+    }
     form.Load();
     form.Refresh();
     form.Show();

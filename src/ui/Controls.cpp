@@ -3,9 +3,9 @@
 #include "ui/Guard.h"
 #include "ui/MouseArgs.h"
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPointer>
 
@@ -128,8 +128,13 @@ void Label::setFontUnderline(bool on) {
     update();
 }
 
+namespace {
+// How a label lays out its caption, in the paint and when its font is prepared.
+constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+}  // namespace
+
 void Label::prepareFont() const {
-    if (!caption_.isEmpty()) (void)QFontMetrics(font()).boundingRect(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_);
+    if (!caption_.isEmpty()) (void)QFontMetrics(font()).boundingRect(rect(), kCaptionFlags, caption_);
 }
 
 void Label::paintEvent(QPaintEvent*) {
@@ -137,7 +142,7 @@ void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(ColorFromOle(foreColor_));
     painter.setFont(font());
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_);
+    painter.drawText(rect(), kCaptionFlags, caption_);
 }
 
 QColor ColorFromOle(uint32_t ole) { return QColor(int(ole & 0xFF), int((ole >> 8) & 0xFF), int((ole >> 16) & 0xFF)); }

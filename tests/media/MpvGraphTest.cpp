@@ -183,7 +183,9 @@ TEST(MpvGraphTest, FramesLandInTheWindowsSurfaceAtTheVideosPlace) {
     // Opaque, as the surface's other pixels are (Qt's X11 surfaces take the
     // fourth byte as opacity), whether drawn in place or through the buffer.
     const QImage& surface = *static_cast<QImage*>(top.backingStore()->paintDevice());
-    auto alphaAt = [&](QPoint at) { return reinterpret_cast<const quint32*>(surface.constScanLine(at.y()))[at.x()] >> 24; };
+    auto alphaAt = [&](QPoint at) {
+        return reinterpret_cast<const quint32*>(surface.constScanLine(at.y()))[at.x()] >> 24;
+    };
     EXPECT_EQ(alphaAt({150, 120}), 0xFFu);
     // A widget raised over the video keeps its pixels when another part of
     // the video is repainted alone.
